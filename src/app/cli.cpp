@@ -1,0 +1,108 @@
+// The command-line tool: one design computed without a window, for batch use and scripts.
+#include "cli.h"
+
+#include <map>
+#include <ostream>
+
+#include "core.h"
+#include "design_state.h"
+#include "faults.h"
+#include "inputs.h"
+
+namespace tavro {
+namespace {
+
+const std::map<std::string, int>& fieldNames() {
+    static const std::map<std::string, int> names = {
+        {"Title", kRowTitle}, {"Rkr", kRowRkr}, {"Qa", kRowQa}, {"k", kRowK},       {"Pk", kRowPk},
+        {"H", kRowH},         {"Rc", kRowRc},   {"Qc", kRowQc}, {"Note", kRowNote},
+    };
+    return names;
+}
+
+const char* const kUsage =
+    "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] NAME=TEXT ...\n"
+    "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
+
+struct CalcOptions {
+    bool check = true;
+    char separator = '.';
+    std::map<int, std::string> texts;
+};
+
+// Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
+std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--no-check") {
+            o.check = false;
+        } else if (a == "--decimal-comma") {
+            o.separator = ',';
+        } else if (a.rfind("--", 0) == 0) {
+            return "unknown option " + a;
+        } else {
+            const size_t eq = a.find('=');
+            if (eq == std::string::npos) return "missing '=' in " + a;
+            const auto it = fieldNames().find(a.substr(0, eq));
+            if (it == fieldNames().end()) return "unknown field name " + a.substr(0, eq);
+            o.texts[it->second] = a.substr(eq + 1);
+        }
+    }
+    return "";
+}
+
+int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
+    FieldTable fields;
+    DesignState state;
+    state.InRange = true;
+    for (const auto& [row, text] : o.texts) fields.setText(row, text);
+    loadDesignValues(state, fields);
+
+    if (o.check) {
+        int row = state.CurrentField;
+        const std::string message =
+            CheckInputs(state.Rkr, state.Qa, state.k, state.Pk, state.H, state.Rc, state.Qc, row);
+        if (!message.empty()) {
+            out << "rejected\t" << row << '\t' << message << '\n';
+            return kExitRejected;
+        }
+    }
+
+    setErrorReporter([&err](const std::string& block) { err << errorReportText(block) << '\n'; });
+    const CoreOutcome outcome = sCore(state, fields, o.separator);
+    setErrorReporter(nullptr);
+
+    for (int r = 0; r < kRowCount; ++r) out << r << '\t' << fields.text(r) << '\n';
+    switch (outcome) {
+        case CoreOutcome::Ok:
+            out << "outcome\tok\n";
+            return kExitOk;
+        case CoreOutcome::OffDesign:
+            out << "outcome\toff-design\n";
+            return kExitOffDesign;
+        case CoreOutcome::Error:
+            break;
+    }
+    out << "outcome\terror\n";
+    return kExitError;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] != "calc") {
+        err << (args.empty() ? std::string("missing command\n")
+                             : "unknown command " + args[0] + "\n")
+            << kUsage;
+        return kExitUsage;
+    }
+    CalcOptions options;
+    const std::string problem = parseCalc(args, options);
+    if (!problem.empty()) {
+        err << problem << '\n' << kUsage;
+        return kExitUsage;
+    }
+    return runCalc(options, out, err);
+}
+
+}  // namespace tavro

@@ -1,0 +1,17 @@
+// The core nozzle calculation: inputs of the design state to every result and result field.
+#pragma once
+
+#include "design_state.h"
+
+namespace tavro {
+
+enum class CoreOutcome {
+    Ok,         // results computed and written into the fields
+    OffDesign,  // the design lies outside the charts: InRange cleared, fields untouched
+    Error,      // an arithmetic fault; the "sCore" report has been made
+};
+
+// Clamps Rc and Qc, computes the results and writes rows 8, 9 (when clamped) and 11 to 21.
+CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator);
+
+}  // namespace tavro

@@ -1,0 +1,30 @@
+// Input validation and the binding of field rows to design values.
+#pragma once
+
+#include <string>
+
+#include "design_state.h"
+
+namespace tavro {
+
+// Empty when the inputs are acceptable; otherwise the message, with row set to the row of the
+// first rejected input (2 to 6). Rc and Qc are not checked: the calculation clamps them.
+std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float Rc, float Qc,
+                        int& row);
+
+// Stores a number read by the field rule. A number beyond single precision leaves the value as
+// it was and returns false.
+bool storeNumber(float& target, const std::string& text);
+
+// Writes the design value(s) of one row from the field texts, as leaving a changed field does:
+// row 8 re-reads both Rc and Qc. Rows without a design value change nothing.
+void storeRow(DesignState& state, const Fields& fields, int row);
+
+// Sets Title, the seven inputs and Note from the texts of rows 0, 2-6, 8, 9 and 21, as loading a
+// file and Restore do. Results are left alone.
+void loadDesignValues(DesignState& state, const Fields& fields);
+
+// Title and Note empty, all seventeen numbers 0.
+void clearDesign(DesignState& state);
+
+}  // namespace tavro
