@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "faults.h"
@@ -40,69 +41,92 @@ double readBased(const std::string& s, size_t pos, int base) {
 // A single value as its seven significant decimal digits and the power of ten of the first.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // exactly 7 digits, or "0000000" for zero
+    char digits[7] = {'0', '0', '0', '0', '0', '0', '0'};
     int exp = 0;
 };
 
 Decimal toDecimal(float value) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, 6);
+    *res.ptr = '\0';
     Decimal d;
     const char* p = buf;
     if (*p == '-') {
         d.negative = value < 0;
         ++p;
     }
-    d.digits.push_back(*p++);
-    ++p;  // the C library writes '.' here: snprintf is only asked for digits
-    while (isDigit(*p)) d.digits.push_back(*p++);
+    d.digits[0] = *p++;
+    ++p;  // to_chars always writes '.' here, whatever the locale
+    for (int i = 1; i < 7; ++i) d.digits[i] = *p++;
     if (*p == 'e') d.exp = std::atoi(p + 1);
-    if (d.digits.find_first_not_of('0') == std::string::npos) d.exp = 0;
+    if (value == 0) d.exp = 0;
     return d;
 }
 
-// Adds one to a decimal digit string.
-void increment(std::string& digits) {
-    for (size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] != '9') {
-            ++digits[i];
-            return;
-        }
-        digits[i] = '0';
-    }
-    digits.insert(digits.begin(), '1');
-}
+// Digits of an integer, most significant first, in a buffer large enough for any single value
+// with a few decimals.
+struct Digits {
+    char text[64];
+    int size = 0;
+};
 
-// The value times 10^decimals, rounded to an integer, as a digit string without leading zeros.
-std::string scaledInteger(const Decimal& d, int decimals, bool tiesToEven) {
+// The value times 10^decimals, rounded to an integer, without leading zeros.
+Digits scaledInteger(const Decimal& d, int decimals, bool tiesToEven) {
+    Digits out;
     const int shift = d.exp - 6 + decimals;
-    std::string keep;
-    if (shift >= 0) {
-        keep = d.digits + std::string(static_cast<size_t>(shift), '0');
-    } else if (-shift <= 7) {
-        const size_t kept = static_cast<size_t>(7 + shift);
-        keep = d.digits.substr(0, kept);
-        const std::string dropped = d.digits.substr(kept);
-        bool up = dropped[0] >= '5';
-        if (tiesToEven && dropped[0] == '5' &&
-            dropped.find_first_not_of('0', 1) == std::string::npos) {
-            const char last = keep.empty() ? '0' : keep.back();
-            up = (last - '0') % 2 == 1;
+    int kept = 7;
+    bool up = false;
+    if (shift < 0) {
+        kept = 7 + shift;
+        if (kept >= 0) {
+            const char first = d.digits[kept];
+            up = first >= '5';
+            if (tiesToEven && first == '5') {
+                bool rest = false;
+                for (int i = kept + 1; i < 7; ++i) rest = rest || d.digits[i] != '0';
+                const char last = kept > 0 ? d.digits[kept - 1] : '0';
+                up = rest || (last - '0') % 2 == 1;
+            }
+        } else {
+            kept = 0;
         }
-        if (keep.empty()) keep = "0";
-        if (up) increment(keep);
-    } else {
-        keep = "0";
     }
-    const size_t first = keep.find_first_not_of('0');
-    return first == std::string::npos ? "0" : keep.substr(first);
+    out.text[0] = '0';  // room for a carry
+    int n = 1;
+    for (int i = 0; i < kept; ++i) out.text[n++] = d.digits[i];
+    for (int i = 0; i < shift && n < 60; ++i) out.text[n++] = '0';
+    if (up) {
+        int i = n - 1;
+        while (out.text[i] == '9') out.text[i--] = '0';
+        ++out.text[i];
+    }
+    int first = 0;
+    while (first < n - 1 && out.text[first] == '0') ++first;
+    out.size = n - first;
+    std::memmove(out.text, out.text + first, static_cast<size_t>(out.size));
+    return out;
 }
 
-std::string placePoint(std::string integer, int decimals, char sep) {
-    if (decimals <= 0) return integer;
-    const size_t n = static_cast<size_t>(decimals);
-    if (integer.size() <= n) integer.insert(0, n + 1 - integer.size(), '0');
-    return integer.substr(0, integer.size() - n) + sep + integer.substr(integer.size() - n);
+// Sign, integer digits and the decimals after the separator.
+std::string placePoint(bool negative, const Digits& integer, int decimals, char sep) {
+    std::string text;
+    text.reserve(static_cast<size_t>(integer.size + decimals + 3));
+    if (negative) text.push_back('-');
+    const int intLen = integer.size - decimals;
+    if (intLen <= 0) {
+        text.push_back('0');
+        if (decimals > 0) text.push_back(sep);
+        text.append(static_cast<size_t>(-intLen), '0');
+        text.append(integer.text, static_cast<size_t>(integer.size));
+    } else {
+        text.append(integer.text, static_cast<size_t>(intLen));
+        if (decimals > 0) {
+            text.push_back(sep);
+            text.append(integer.text + intLen, static_cast<size_t>(decimals));
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -169,19 +193,18 @@ double readNumber(const std::string& text) {
 
 std::string formatFixed(float value, int decimals, char decimalSeparator) {
     const Decimal d = toDecimal(value);
-    const std::string text =
-        placePoint(scaledInteger(d, decimals, false), decimals, decimalSeparator);
-    return d.negative ? "-" + text : text;
+    return placePoint(d.negative, scaledInteger(d, decimals, false), decimals, decimalSeparator);
 }
 
 std::string formatShortest(float value, char decimalSeparator) {
     const Decimal d = toDecimal(value);
-    const size_t last = d.digits.find_last_not_of('0');
-    if (last == std::string::npos) return "0";
-    const std::string digits = d.digits.substr(0, last + 1);
-    std::string text;
+    int count = 7;
+    while (count > 0 && d.digits[count - 1] == '0') --count;
+    if (count == 0) return "0";
+    const std::string digits(d.digits, static_cast<size_t>(count));
+    std::string text = d.negative ? "-" : "";
     if (d.exp >= 7 || d.exp < -4) {
-        text = digits.substr(0, 1);
+        text += digits.substr(0, 1);
         if (digits.size() > 1) text += decimalSeparator + digits.substr(1);
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", d.exp < 0 ? '-' : '+', d.exp < 0 ? -d.exp : d.exp);
@@ -189,26 +212,27 @@ std::string formatShortest(float value, char decimalSeparator) {
     } else if (d.exp >= 0) {
         const size_t intLen = static_cast<size_t>(d.exp) + 1;
         if (digits.size() <= intLen) {
-            text = digits + std::string(intLen - digits.size(), '0');
+            text += digits + std::string(intLen - digits.size(), '0');
         } else {
-            text = digits.substr(0, intLen) + decimalSeparator + digits.substr(intLen);
+            text += digits.substr(0, intLen) + decimalSeparator + digits.substr(intLen);
         }
     } else {
-        text = std::string("0") + decimalSeparator +
-               std::string(static_cast<size_t>(-d.exp - 1), '0') + digits;
+        text += std::string("0") + decimalSeparator +
+                std::string(static_cast<size_t>(-d.exp - 1), '0') + digits;
     }
-    return d.negative ? "-" + text : text;
+    return text;
 }
 
 std::string formatRounded(float value, int decimals, char decimalSeparator) {
     const Decimal d = toDecimal(value);
-    std::string text = placePoint(scaledInteger(d, decimals, true), decimals, decimalSeparator);
+    const Digits integer = scaledInteger(d, decimals, true);
+    const bool zero = integer.size == 1 && integer.text[0] == '0';
+    std::string text = placePoint(d.negative && !zero, integer, decimals, decimalSeparator);
     if (decimals > 0) {
         const size_t last = text.find_last_not_of('0');
         text.erase(text[last] == decimalSeparator ? last : last + 1);
     }
-    if (text == "0") return text;
-    return d.negative ? "-" + text : text;
+    return text;
 }
 
 }  // namespace tavro
