@@ -1,0 +1,50 @@
+// What the document commands and the field handlers need of the main window and of the user.
+#pragma once
+
+#include <string>
+
+#include "design_state.h"
+
+namespace tavro {
+
+// Menu items whose enabled state the logic changes.
+enum class MenuItem { FileSave, EditRestore };
+
+// The main window as the logic sees it: field texts (through Fields), focus, the compute
+// button's weight, menu states, the caption and the sheet.
+class View : public Fields {
+  public:
+    virtual void focusField(int row) = 0;
+    virtual void selectAll(int row) = 0;
+    virtual void setComputeBold(bool bold) = 0;
+    virtual void enableMenu(MenuItem item, bool enabled) = 0;
+    virtual void setWindowCaption(const std::string& caption) = 0;
+    // Erases the sheet to its background colour.
+    virtual void eraseSheet() = 0;
+    // Draws the design on the sheet (the window-mode drawing).
+    virtual void redrawSheet() = 0;
+};
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Information, Exclamation, Critical };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// Questions and notices to the user; the window implements them with real dialogs, tests with
+// scripted answers.
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    virtual Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
+                              Icon icon) = 0;
+    // An open or save file dialog; returns false when the user cancels.
+    virtual bool openFileName(const std::string& filter, const std::string& initial,
+                              std::string& chosen) = 0;
+    virtual bool saveFileName(const std::string& filter, const std::string& initial,
+                              std::string& chosen) = 0;
+    // The "Сохранено" confirmation; returns after it has closed itself.
+    virtual void confirmSaved() = 0;
+    // Ends the program at once, without the window-closing handling.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace tavro
