@@ -1,0 +1,28 @@
+// Geometry of the main window, computed once from the screen size.
+#pragma once
+
+#include <array>
+
+#include "design_state.h"
+
+namespace tavro {
+
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct WindowLayout {
+    Box window;  // outer position and size on the screen
+    Box sheet;   // Picture1, in client coordinates below the menu bar
+    std::array<Box, kRowCount> captions;
+    std::array<Box, kRowCount> fields;
+    Box computeButton;
+};
+
+// The window is 0.9 of the screen height and 1.2 times as wide as high, centred (not clamped);
+// the sheet is a portrait 0.7 : 1 at the right, and the 22 rows span its height. menuHeight is
+// the height of the menu bar, which the client area lies below. Every value is rounded to whole
+// pixels as the platform stores it before the next one is derived from it.
+WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight);
+
+}  // namespace tavro
