@@ -47,4 +47,15 @@ class Prompts {
     virtual void endProgram() = 0;
 };
 
+// The sheet's picture and the printer, which only the window program has.
+class SheetOutput {
+public:
+    virtual ~SheetOutput() = default;
+    // Writes the sheet's current image; false when no file was written.
+    virtual bool saveSheetBmp(const std::string& path) = 0;
+    virtual bool saveSheetJpeg(const std::string& path) = 0;
+    // Prints the drawing (or the full-size template) on the default printer.
+    virtual void printSheet(bool tmpl) = 0;
+};
+
 }  // namespace tavro

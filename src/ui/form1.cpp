@@ -1,0 +1,407 @@
+// Form1: the main window with its 22 rows, the sheet, the compute button and the menus.
+#include "form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "cp1251_validator.h"
+#include "document_commands.h"
+#include "last_state.h"
+#include "layout.h"
+#include "painter_target.h"
+#include "params_file.h"
+#include "rebuilder.h"
+#include "sheet_output.h"
+#include "sheet_widget.h"
+#include "small_windows.h"
+
+namespace tavro {
+namespace {
+
+const QColor kFormGrey(192, 192, 192);
+
+QFont face(const char* family, double points, bool bold) {
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+bool isHeading(int row) {
+    return row == kRowInputHeading || row == kRowOptionHeading || row == kRowResultHeading;
+}
+bool isResult(int row) { return row >= kRowPa && row <= kRowLn; }
+
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    const char* submenu;  // the submenu it belongs to, empty for a top-level menu
+};
+
+// The menu bar in order; items without a caption of their own open submenus.
+const MenuEntry kMenus[] = {
+    {"mnuFile", "файл", "", ""},
+    {"mnuFileOpen", "открыть", "Ctrl+O", "mnuFile"},
+    {"mnuFileSave", "сохранить", "Ctrl+S", "mnuFile"},
+    {"mnuFileSaveAs", "сохранить как", "Ctrl+A", "mnuFile"},
+    {"mnuFileSaveImg", "сохранить рисунок", "", "mnuFile"},
+    {"mnuFileSaveImgBmp", "bitmap", "Ctrl+B", "mnuFileSaveImg"},
+    {"mnuFileSaveImgJpg", "jpeg", "Ctrl+J", "mnuFileSaveImg"},
+    {"mnuFilePrint", "печать", "", "mnuFile"},
+    {"mnuFilePrintDraw", "чертеж", "Ctrl+P", "mnuFilePrint"},
+    {"mnuFilePrintTemp", "шаблон", "Ctrl+L", "mnuFilePrint"},
+    {"mnuFileExit", "выход", "Ctrl+Q", "mnuFile"},
+    {"mnuEdit", "правка", "", ""},
+    {"mnuEditCls", "очистить", "F5", "mnuEdit"},
+    {"mnuEditRestore", "восстановить", "F4", "mnuEdit"},
+    {"mnuInfo", "справка", "", ""},
+    {"mnuInfoAbout", "о программе", "Ctrl+I", "mnuInfo"},
+    {"mnuInfoHelp", "помощь", "F1", "mnuInfo"},
+};
+
+int keyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return kKeyEnter;
+        case Qt::Key_Escape: return kKeyEscape;
+        case Qt::Key_Up: return kKeyUp;
+        case Qt::Key_Down: return kKeyDown;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+Form1::Form1(DesignState& state, const std::string& appDir, char decimalSeparator)
+    : state_(state),
+      appDir_(appDir),
+      prompts_(this),
+      logic_(state, *this, prompts_, decimalSeparator) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kFormGrey);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setCentralWidget(new QWidget(this));
+    prompts_.beforeOwnWindow = [this] { ownWindowShown(); };
+    buildMenus();
+    buildRows();
+}
+
+Form1::~Form1() {
+    if (picture1() == sheetTarget_.get()) setPicture1(nullptr);
+}
+
+void Form1::buildRows() {
+    QWidget* client = centralWidget();
+    auto* validator = new Cp1251Validator(this);
+    for (int r = 0; r < kRowCount; ++r) {
+        auto* lab = new QLabel(client);
+        lab->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        lab->setFont(r == kRowTitle ? face("MS Sans Serif", 12, true)
+                                    : face("Arial", 9.75, isHeading(r) || r == kRowNote));
+        lab->installEventFilter(this);
+        Label1_[static_cast<size_t>(r)] = lab;
+
+        auto* f = new QLineEdit(client);
+        f->setValidator(validator);
+        f->installEventFilter(this);
+        if (r == kRowTitle) {
+            f->setFont(face("Arial", 12, false));
+            f->setAlignment(Qt::AlignCenter);
+        } else if (r == kRowNote) {
+            f->setFont(face("Arial", 9.75, false));
+        } else {
+            f->setFont(face("Courier", 12, true));
+            f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (isResult(r)) {
+            f->setReadOnly(true);
+            f->setFocusPolicy(Qt::ClickFocus);  // focusable by mouse, never by Tab
+            QPalette p = f->palette();
+            p.setColor(QPalette::Base, kFormGrey);
+            f->setPalette(p);
+        }
+        if (isHeading(r)) f->hide();
+        Text1_[static_cast<size_t>(r)] = f;
+    }
+    Text1_[kRowInputHeading]->setText(QStringLiteral("input"));
+    Text1_[kRowOptionHeading]->setText(QStringLiteral("option"));
+    Text1_[kRowResultHeading]->setText(QStringLiteral("result"));
+
+    Command1_ = new QPushButton(client);
+    Command1_->setFont(face("Arial", 9, false));
+    Command1_->setAutoDefault(false);
+    Command1_->installEventFilter(this);
+    connect(Command1_, &QPushButton::clicked, this, [this] { logic_.Command1_Click(); });
+
+    // Tab order by row: 0, 2-6, 8, 9, 21, then the compute button.
+    const int order[] = {0, 2, 3, 4, 5, 6, 8, 9, 21};
+    QWidget* previous = nullptr;
+    for (int r : order) {
+        if (previous) setTabOrder(previous, Text1_[static_cast<size_t>(r)]);
+        previous = Text1_[static_cast<size_t>(r)];
+    }
+    setTabOrder(previous, Command1_);
+}
+
+void Form1::buildMenus() {
+    std::map<std::string, QMenu*> menus;
+    for (const MenuEntry& e : kMenus) {
+        const QString caption = QString::fromUtf8(e.caption);
+        const bool hasChildren =
+            std::any_of(std::begin(kMenus), std::end(kMenus),
+                        [&](const MenuEntry& m) { return std::string(m.submenu) == e.name; });
+        if (hasChildren) {
+            QMenu* menu = *e.submenu ? menus[e.submenu]->addMenu(caption)
+                                     : menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(e.name));
+            menus[e.name] = menu;
+            continue;
+        }
+        QAction* a = menus[e.submenu]->addAction(caption);
+        a->setObjectName(QString::fromLatin1(e.name));
+        a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
+        a->setShortcutContext(Qt::WindowShortcut);
+        const std::string name = e.name;
+        connect(a, &QAction::triggered, this, [this, name] {
+            const auto it = handlers_.find(name);
+            if (it != handlers_.end() && it->second) it->second();
+        });
+        actions_[name] = a;
+    }
+    setMenuHandler("mnuInfoAbout", [this] { showAbout(); });
+    setMenuHandler("mnuInfoHelp", [this] { showHelp(); });
+}
+
+QAction* Form1::action(const std::string& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void Form1::setMenuHandler(const std::string& name, std::function<void()> handler) {
+    handlers_[name] = std::move(handler);
+}
+
+void Form1::Form_Load() {
+    QDir::setCurrent(QString::fromStdString(appDir_));
+    MainLogic::Documents docs;
+    docs.readLastState = [this] { return ReadLastState(appDir_); };
+    docs.loadParams = [this](const std::string& path) { LoadParams(path, state_, *this); };
+    logic_.Form_Load(docs);
+    applyLayout();
+    // SetCaptions
+    for (int r = 0; r < kRowCount; ++r) {
+        Label1_[static_cast<size_t>(r)]->setText(
+            QString::fromUtf8(startupCaptions()[static_cast<size_t>(r)]));
+    }
+    Command1_->setText(QStringLiteral("рассчитать"));
+}
+
+void Form1::applyLayout() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect sg = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+    const int menuHeight = menuBar()->sizeHint().height();
+    const WindowLayout L = computeLayout(sg.width(), sg.height(), menuHeight);
+    setFixedSize(L.window.width, L.window.height);
+    move(sg.left() + L.window.left, sg.top() + L.window.top);
+
+    auto put = [](QWidget* w, const Box& b) { w->setGeometry(b.left, b.top, b.width, b.height); };
+    for (int r = 0; r < kRowCount; ++r) {
+        put(Label1_[static_cast<size_t>(r)], L.captions[static_cast<size_t>(r)]);
+        put(Text1_[static_cast<size_t>(r)], L.fields[static_cast<size_t>(r)]);
+    }
+    put(Command1_, L.computeButton);
+    Command1_->raise();
+
+    if (picture1() == sheetTarget_.get()) setPicture1(nullptr);
+    sheetTarget_.reset();
+    delete Picture1_;
+    Picture1_ = new SheetWidget(centralWidget(), QSize(L.sheet.width, L.sheet.height),
+                                screen ? screen->devicePixelRatio() : 1.0);
+    Picture1_->move(L.sheet.left, L.sheet.top);
+    Picture1_->show();
+    sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
+    setPicture1(sheetTarget_.get(), PainterTarget::systemButtonFace());
+}
+
+std::string Form1::text(int row) const { return field(row)->text().toStdString(); }
+
+void Form1::setText(int row, const std::string& text) {
+    field(row)->setText(QString::fromStdString(text));
+}
+
+std::string Form1::caption(int row) const { return label(row)->text().toStdString(); }
+
+void Form1::focusField(int row) {
+    QLineEdit* f = field(row);
+    if (f->isVisible() || !isVisible()) f->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::selectAll(int row) { field(row)->selectAll(); }
+
+void Form1::setComputeBold(bool bold) {
+    QFont f = Command1_->font();
+    f.setBold(bold);
+    Command1_->setFont(f);
+}
+
+void Form1::enableMenu(MenuItem item, bool enabled) {
+    action(item == MenuItem::FileSave ? "mnuFileSave" : "mnuEditRestore")->setEnabled(enabled);
+}
+
+void Form1::setWindowCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form1::eraseSheet() {
+    if (!sheetTarget_) return;
+    sheetTarget_->cls();
+    sheetTarget_->release();
+    Picture1_->update();
+}
+
+void Form1::redrawSheet() {
+    if (!sheetTarget_) return;
+    Rebuilder(*sheetTarget_, state_, false, logic_.decimalSeparator());
+    sheetTarget_->release();
+    Picture1_->update();
+}
+
+int Form1::rowOf(QObject* object) const {
+    for (int r = 0; r < kRowCount; ++r) {
+        if (Text1_[static_cast<size_t>(r)] == object || Label1_[static_cast<size_t>(r)] == object) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == about_ && event->type() == QEvent::WindowActivate) activatePending_ = true;
+    const int row = rowOf(watched);
+    const bool isField = row >= 0 && watched == Text1_[static_cast<size_t>(row)];
+    switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Menus, message boxes, dialogs and other programs take the focus away without
+            // the field being left.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (!isField || reason == Qt::ActiveWindowFocusReason ||
+                reason == Qt::PopupFocusReason) {
+                break;
+            }
+            if (event->type() == QEvent::FocusIn) {
+                logic_.Text1_GotFocus(row);
+            } else {
+                logic_.Text1_LostFocus(row);
+            }
+            break;
+        }
+        case QEvent::ShortcutOverride: {
+            // The menu's shortcuts win over the field's own keys (Ctrl+A is Save As here).
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            for (const auto& [name, a] : actions_) {
+                if (a->shortcut() == pressed) return true;
+            }
+            break;
+        }
+        case QEvent::KeyPress: {
+            const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
+            if (code == 0) break;
+            const bool onButton = watched == Command1_;
+            logic_.Form_KeyDown(code);
+            if (onButton && code == kKeyEnter) Command1_->click();
+            return true;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (row >= 0 && !isField) logic_.Label1_DblClick(row);
+            break;
+        default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && activatePending_ && !activating_) {
+        activatePending_ = false;
+        // After the activation itself has been handled, as the platform would.
+        QTimer::singleShot(0, this, [this] {
+            activating_ = true;
+            logic_.Form_Activate();
+            activating_ = false;
+        });
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
+        if (code != 0) {
+            logic_.Form_KeyDown(code);
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (onClose && !onClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::showAbout() {
+    ownWindowShown();
+    if (!about_) {
+        about_ = new FrmAbout(this);
+        about_->installEventFilter(this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Form1::showHelp() {
+    ownWindowShown();
+    HelpDialog help(this);
+    help.exec();
+    ownWindowShown();
+}
+
+void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& output) {
+    const std::pair<const char*, void (DocumentCommands::*)()> items[] = {
+        {"mnuFileOpen", &DocumentCommands::mnuFileOpen_Click},
+        {"mnuFileSave", &DocumentCommands::mnuFileSave_Click},
+        {"mnuFileSaveAs", &DocumentCommands::mnuFileSaveAs_Click},
+        {"mnuFileSaveImgBmp", &DocumentCommands::mnuFileSaveImgBmp_Click},
+        {"mnuFileSaveImgJpg", &DocumentCommands::mnuFileSaveImgJpg_Click},
+        {"mnuFilePrintDraw", &DocumentCommands::mnuFilePrintDraw_Click},
+        {"mnuFilePrintTemp", &DocumentCommands::mnuFilePrintTemp_Click},
+        {"mnuFileExit", &DocumentCommands::mnuFileExit_Click},
+        {"mnuEditCls", &DocumentCommands::mnuEditCls_Click},
+        {"mnuEditRestore", &DocumentCommands::mnuEditRestore_Click},
+    };
+    for (const auto& [name, handler] : items) {
+        form.setMenuHandler(name, [&c, handler = handler] { (c.*handler)(); });
+    }
+    form.onClose = [&c] { return c.Form_Unload(); };
+    output.setSheet([&form]() -> QImage* {
+        return form.sheet() ? &form.sheet()->image() : nullptr;
+    });
+}
+
+}  // namespace tavro

@@ -1,0 +1,101 @@
+// Form1: the main window with its 22 rows, the sheet, the compute button and the menus.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "main_logic.h"
+#include "qt_prompts.h"
+#include "window_view.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tavro {
+
+class PainterTarget;
+class SheetWidget;
+class FrmAbout;
+
+class Form1 : public QMainWindow, public View {
+public:
+    // appDir is the directory of the executable: last.srd lives there.
+    Form1(DesignState& state, const std::string& appDir, char decimalSeparator);
+    ~Form1() override;
+
+    // The start-up sequence; the window is then shown by the caller.
+    void Form_Load();
+
+    // View
+    std::string text(int row) const override;
+    void setText(int row, const std::string& text) override;
+    std::string caption(int row) const override;
+    void focusField(int row) override;
+    void selectAll(int row) override;
+    void setComputeBold(bool bold) override;
+    void enableMenu(MenuItem item, bool enabled) override;
+    void setWindowCaption(const std::string& caption) override;
+    void eraseSheet() override;
+    void redrawSheet() override;
+
+    // For the wiring tests and the document commands.
+    MainLogic& logic() { return logic_; }
+    QtPrompts& prompts() { return prompts_; }
+    QLineEdit* field(int row) const { return Text1_[static_cast<size_t>(row)]; }
+    QLabel* label(int row) const { return Label1_[static_cast<size_t>(row)]; }
+    QPushButton* computeButton() const { return Command1_; }
+    QAction* action(const std::string& name) const;
+    SheetWidget* sheet() const { return Picture1_; }
+    // Handlers of the menu items that other parts of the program provide.
+    void setMenuHandler(const std::string& name, std::function<void()> handler);
+    // Marks that one of the program's own windows is involved, so that returning to the main
+    // window runs its activation handling.
+    void ownWindowShown() { activatePending_ = true; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildRows();
+    void buildMenus();
+    void applyLayout();
+    int rowOf(QObject* object) const;
+    void showAbout();
+    void showHelp();
+
+    DesignState& state_;
+    std::string appDir_;
+    QtPrompts prompts_;
+    MainLogic logic_;
+    std::array<QLabel*, kRowCount> Label1_{};
+    std::array<QLineEdit*, kRowCount> Text1_{};
+    QPushButton* Command1_ = nullptr;
+    SheetWidget* Picture1_ = nullptr;
+    std::unique_ptr<PainterTarget> sheetTarget_;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, std::function<void()>> handlers_;
+    QPointer<FrmAbout> about_;
+    bool activatePending_ = true;
+    bool activating_ = false;
+
+public:
+    // Form_Unload: decides whether the window may close; the default lets it close.
+    std::function<bool()> onClose;
+};
+
+class DocumentCommands;
+class QtSheetOutput;
+
+// Connects the File and Edit menus and the window's closing to the document commands, and the
+// picture export to the sheet.
+void connectDocumentCommands(Form1& form, DocumentCommands& commands, QtSheetOutput& output);
+
+}  // namespace tavro

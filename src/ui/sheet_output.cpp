@@ -1,0 +1,77 @@
+// Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
+#include "sheet_output.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QLibrary>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "painter_target.h"
+#include "rebuilder.h"
+#include "savtojpg.h"
+
+namespace tavro {
+
+std::string QtSheetOutput::jpegModulePath() const {
+    return QDir(QString::fromStdString(appDir_))
+        .filePath(QStringLiteral("libsavtojpg.so"))
+        .toStdString();
+}
+
+bool QtSheetOutput::saveSheetBmp(const std::string& path) {
+    const QImage* sheet = sheet_ ? sheet_() : nullptr;
+    if (!sheet) return false;
+    // The chosen name is used as it is: the format is named, not guessed from an extension.
+    QImageWriter writer(QString::fromStdString(path), "bmp");
+    return writer.write(sheet->convertToFormat(QImage::Format_RGB888));
+}
+
+bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
+    const QImage* sheet = sheet_ ? sheet_() : nullptr;
+    if (!sheet) return false;
+    QLibrary module(QString::fromStdString(jpegModulePath()));
+    const auto save = reinterpret_cast<SaveToJpg1Function>(module.resolve("SaveToJpg1"));
+    if (!save) return false;
+    const QImage pixels = sheet->convertToFormat(QImage::Format_RGB32);
+    const SheetPixels handle{reinterpret_cast<const uint32_t*>(pixels.constBits()),
+                             static_cast<int32_t>(pixels.bytesPerLine()), pixels.width(),
+                             pixels.height()};
+    const QString target = QString::fromStdString(path);
+    const QByteArray encoded = QFile::encodeName(target);
+    const int written = save(&handle, encoded.constData(), pixels.height(), pixels.width());
+    // The module's word is not enough: a JPEG file must be there.
+    QFile file(target);
+    if (!written || !file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(3);
+    return head.size() == 3 && static_cast<unsigned char>(head[0]) == 0xFF &&
+           static_cast<unsigned char>(head[1]) == 0xD8;
+}
+
+void QtSheetOutput::printSheet(bool tmpl) {
+    QPrinter printer(QPrinter::HighResolution);
+    QString pdfPath;
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer on this machine: the page goes to a PDF file the user names.
+        std::string chosen;
+        if (!prompts_.saveFileName("PDF (*.pdf)", "", chosen)) return;
+        pdfPath = QString::fromStdString(chosen);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+    }
+    bool aborted = false;
+    {
+        PainterTarget page(printer, [&printer, &aborted] {
+            aborted = true;
+            printer.abort();
+        });
+        const RebuildOutcome outcome = Rebuilder(page, state_, tmpl, sep_);
+        if (outcome != RebuildOutcome::Drawn) page.abortDoc();
+    }
+    // A page that was not finished must not be left behind as a file.
+    if (aborted && !pdfPath.isEmpty()) QFile::remove(pdfPath);
+}
+
+}  // namespace tavro

@@ -1,0 +1,37 @@
+// Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "window_view.h"
+
+class QImage;
+
+namespace tavro {
+
+struct DesignState;
+
+class QtSheetOutput : public SheetOutput {
+public:
+    QtSheetOutput(DesignState& state, Prompts& prompts, std::string appDir, char sep)
+        : state_(state), prompts_(prompts), appDir_(std::move(appDir)), sep_(sep) {}
+    // The sheet's persistent image, which exists once the window is laid out.
+    void setSheet(std::function<QImage*()> sheet) { sheet_ = std::move(sheet); }
+
+    bool saveSheetBmp(const std::string& path) override;
+    bool saveSheetJpeg(const std::string& path) override;
+    void printSheet(bool tmpl) override;
+
+    // Where the JPEG module is looked for: the application directory.
+    std::string jpegModulePath() const;
+
+private:
+    DesignState& state_;
+    Prompts& prompts_;
+    std::string appDir_;
+    char sep_;
+    std::function<QImage*()> sheet_;
+};
+
+}  // namespace tavro

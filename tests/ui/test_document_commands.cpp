@@ -1,0 +1,367 @@
+// The File and Edit commands on real files, with the user's answers scripted.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "document_commands.h"
+#include "fakes.h"
+#include "faults.h"
+#include "inputs.h"
+#include "last_state.h"
+#include "main_logic.h"
+
+namespace tavro {
+namespace {
+
+QByteArray readAll(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const std::string& path, const QByteArray& bytes) {
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class FakeOutput : public SheetOutput {
+public:
+    bool saveSheetBmp(const std::string& path) override {
+        written.push_back("bmp " + path);
+        return works;
+    }
+    bool saveSheetJpeg(const std::string& path) override {
+        written.push_back("jpeg " + path);
+        return works;
+    }
+    void printSheet(bool tmpl) override { written.push_back(tmpl ? "template" : "drawing"); }
+    bool works = true;
+    std::vector<std::string> written;
+};
+
+class Commands : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    DesignState state;
+    FakeView view;
+    ScriptedPrompts prompts;
+    FakeOutput output;
+    MainLogic logic{state, view, prompts, '.'};
+    DocumentCommands commands{state, view, prompts, &output, appDir(), '.'};
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        view.onEnter = [this](int row) { logic.Text1_GotFocus(row); };
+        view.onLeave = [this](int row) { logic.Text1_LostFocus(row); };
+        setErrorReporter([](const std::string&) {});
+        start();
+    }
+    void TearDown() override { setErrorReporter(nullptr); }
+
+    std::string appDir() const { return dir.path().toStdString(); }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    std::string lastState() const { return readAll(lastStatePath(appDir())).toStdString(); }
+
+    void start() {
+        MainLogic::Documents docs;
+        docs.readLastState = [this] { return ReadLastState(appDir()); };
+        docs.loadParams = [this](const std::string& p) { LoadParams(p, state, view); };
+        logic.Form_Load(docs);
+        logic.Form_Activate();
+    }
+    // Types the example design into the fields, leaving each with Enter.
+    void typeExample() {
+        view.focusField(kRowTitle);
+        for (const char* t : {"Опыт", "10", "10", "1.24", "5", "0", "30", "45"}) {
+            view.type(t);
+            logic.Form_KeyDown(kKeyEnter);
+        }
+    }
+    void saveAs(const std::string& target) {
+        prompts.paths.push_back(target);
+        commands.mnuFileSaveAs_Click();
+    }
+};
+
+TEST_F(Commands, SaveAsWritesTheFileAndMarksTheDesignSaved) {
+    typeExample();
+    ASSERT_TRUE(state.Modified);
+    saveAs(path("a.dat"));
+    const QByteArray bytes = readAll(path("a.dat"));
+    EXPECT_TRUE(bytes.startsWith("\"\xD1\xCE\xCF\xCB\xCE\",\"\xCE\xEF\xFB\xF2\"\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 22);
+    EXPECT_FALSE(state.Modified);
+    EXPECT_FALSE(view.bold);
+    EXPECT_FALSE(view.menus[MenuItem::FileSave]);
+    EXPECT_FALSE(view.menus[MenuItem::EditRestore]);
+    EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("a.dat"));
+    EXPECT_EQ(prompts.confirmations, 1);
+    EXPECT_EQ(prompts.dialogs.at(0).filter, "Data files (*.dat) | *.dat");
+    EXPECT_EQ(prompts.dialogs.at(0).initial, "");
+}
+
+TEST_F(Commands, SaveAsOverAnExistingFileAsksAndNoOffersTheNameAgain) {
+    writeAll(path("old.dat"), "old");
+    typeExample();
+    prompts.paths = {path("old.dat"), path("old.dat")};
+    prompts.answers = {Answer::No, Answer::Yes};
+    commands.mnuFileSaveAs_Click();
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].text, "Файл с таким именем уже существует.\r\nПереписать?");
+    EXPECT_EQ(prompts.boxes[0].title, "Контроль сохранения");
+    EXPECT_EQ(prompts.boxes[0].icon, Icon::Exclamation);
+    EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(prompts.dialogs.at(1).initial, path("old.dat"));
+    EXPECT_NE(readAll(path("old.dat")), QByteArray("old"));
+
+    // Cancel at the question writes nothing and changes nothing.
+    view.focusField(kRowNote);
+    view.type("x");
+    logic.Form_KeyDown(kKeyEnter);
+    const QByteArray before = readAll(path("old.dat"));
+    prompts.paths = {path("old.dat")};
+    prompts.answers = {Answer::Cancel};
+    commands.mnuFileSaveAs_Click();
+    EXPECT_EQ(readAll(path("old.dat")), before);
+    EXPECT_TRUE(state.Modified);
+}
+
+TEST_F(Commands, SaveWithoutAPathReplacesAnExistingFileWithoutAsking) {
+    writeAll(path("b.dat"), "previous");
+    typeExample();
+    prompts.paths = {path("b.dat")};
+    commands.mnuFileSave_Click();
+    EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_EQ(prompts.dialogs.at(0).initial, "");
+    EXPECT_EQ(state.DocumentPath, path("b.dat"));
+    EXPECT_EQ(readAll(path("b.dat")).count("\r\n"), 22);
+
+    // With a path, Save asks nothing at all.
+    view.focusField(kRowNote);
+    view.type("заметка");
+    logic.Form_KeyDown(kKeyEnter);
+    commands.mnuFileSave_Click();
+    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_TRUE(readAll(path("b.dat")).contains("\"\xE7\xE0\xEC\xE5\xF2\xEA\xE0\""));
+    EXPECT_EQ(prompts.confirmations, 2);
+}
+
+TEST_F(Commands, CancelledSaveStillTakesTheTextsForRestore) {
+    typeExample();
+    prompts.paths = {""};
+    commands.mnuFileSave_Click();
+    EXPECT_TRUE(state.Modified);
+    EXPECT_EQ(state.SavedFields[kRowRkr].text, "10");
+
+    view.setText(kRowRkr, "99");  // replaced without leaving the field
+    prompts.answers = {Answer::Yes};
+    commands.mnuEditRestore_Click();
+    EXPECT_EQ(prompts.boxes.at(0).text, "Изменения будут утеряны! \r\nПродолжить?");
+    EXPECT_EQ(prompts.boxes.at(0).title, "Восстановление последнего сохранения");
+    EXPECT_EQ(view.text(kRowRkr), "10");
+    EXPECT_EQ(view.text(kRowLn), "76.63");
+    EXPECT_FALSE(state.Modified);
+}
+
+TEST_F(Commands, FailedSavesSayWhatHappenedAndKeepTheOldFile) {
+    typeExample();
+    saveAs(path("good.dat"));
+    const QByteArray good = readAll(path("good.dat"));
+    writeAll(path("plain"), "a regular file");
+    view.focusField(kRowNote);
+    view.type("changed");
+    logic.Form_KeyDown(kKeyEnter);
+
+    for (const std::string target : {std::string("/dev/full"), path("plain") + "/x.dat"}) {
+        prompts.boxes.clear();
+        prompts.answers = {Answer::Ok};
+        saveAs(target);
+        ASSERT_EQ(prompts.boxes.size(), 1u) << target;
+        EXPECT_EQ(prompts.boxes[0].text, "Сохранение не удалось.");
+        EXPECT_EQ(prompts.boxes[0].title, "Ошибка сохранения");
+        EXPECT_EQ(state.DocumentPath, path("good.dat"));  // the caption's document
+        EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("good.dat"));
+        EXPECT_TRUE(state.Modified);
+    }
+    EXPECT_EQ(readAll(path("good.dat")), good);
+    EXPECT_EQ(prompts.confirmations, 1);
+}
+
+TEST_F(Commands, OpenAsksToSaveAndALostSaveNeedsConsent) {
+    typeExample();  // no document path: the save step must fail
+    prompts.answers = {Answer::Yes, Answer::No};
+    commands.mnuFileOpen_Click();
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].text, "Сохранить изменения?");
+    EXPECT_EQ(prompts.boxes[0].title, "Данные были изменены");
+    EXPECT_EQ(prompts.boxes[0].icon, Icon::None);
+    EXPECT_EQ(prompts.boxes[1].text, "Сохранение не удалось. Продолжить?");
+    EXPECT_EQ(prompts.boxes[1].buttons, Buttons::YesNo);
+    EXPECT_TRUE(prompts.dialogs.empty());
+    EXPECT_TRUE(state.Modified);
+
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.paths = {path("missing.dat")};  // a name typed into the dialog
+    commands.mnuFileOpen_Click();
+    EXPECT_EQ(state.DocumentPath, path("missing.dat"));
+    EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("missing.dat"));
+    EXPECT_FALSE(state.Modified);
+    EXPECT_EQ(view.text(kRowRkr), "10");  // nothing loaded, but recomputed
+    EXPECT_EQ(view.text(kRowLn), "76.63");
+}
+
+TEST_F(Commands, OpenLoadsComputesAndTheFocusedFieldIsNotAChange) {
+    typeExample();
+    saveAs(path("c.dat"));
+    commands.mnuEditCls_Click();
+    EXPECT_EQ(view.text(kRowRkr), "");
+    view.focusField(kRowRkr);
+    prompts.paths = {path("c.dat")};
+    commands.mnuFileOpen_Click();
+    EXPECT_EQ(view.text(kRowRkr), "10");
+    EXPECT_EQ(view.text(kRowLn), "76.63");
+    EXPECT_EQ(state.Title, "Опыт");
+    view.focusField(kRowQa);  // leaving the reloaded field
+    EXPECT_FALSE(state.Modified);
+    EXPECT_FALSE(view.menus[MenuItem::EditRestore]);
+}
+
+TEST_F(Commands, ClearEmptiesEverythingAndRestoreBringsTheLastSaveBack) {
+    typeExample();
+    saveAs(path("d.dat"));
+    logic.Command1_Click();
+    commands.mnuEditCls_Click();  // no changes: no question
+    EXPECT_TRUE(prompts.boxes.empty());
+    for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(view.text(r), "") << r;
+    EXPECT_EQ(state.Rkr, 0.0f);
+    EXPECT_TRUE(state.Title.empty());
+    EXPECT_TRUE(view.menus[MenuItem::EditRestore]);
+    EXPECT_NE(std::find(view.log.begin(), view.log.end(), "erase"), view.log.end());
+
+    commands.mnuEditRestore_Click();
+    EXPECT_EQ(view.text(kRowTitle), "Опыт");
+    EXPECT_EQ(view.text(kRowInputHeading), "input");
+    EXPECT_EQ(view.text(kRowLn), "76.63");
+    EXPECT_EQ(state.Rkr, 10.0f);
+}
+
+TEST_F(Commands, ClearAfterAFailedSaveAsksBeforeClearing) {
+    typeExample();
+    prompts.answers = {Answer::Yes, Answer::No};
+    prompts.paths = {"/dev/full"};
+    commands.mnuEditCls_Click();
+    EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось. Продолжить?");
+    EXPECT_EQ(view.text(kRowRkr), "10");
+    EXPECT_EQ(state.DocumentPath, "");
+
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.paths = {"/dev/full"};
+    commands.mnuEditCls_Click();
+    EXPECT_EQ(view.text(kRowRkr), "");
+}
+
+TEST_F(Commands, RestoreAfterAFreshStartEmptiesEveryField) {
+    commands.mnuEditRestore_Click();
+    for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(view.text(r), "") << r;
+}
+
+TEST_F(Commands, ExitWritesTheLastStateUnlessAbandoned) {
+    commands.mnuFileExit_Click();
+    EXPECT_TRUE(prompts.ended);
+    EXPECT_EQ(lastState(), "\"\"\r\n");
+
+    prompts.ended = false;
+    typeExample();
+    prompts.answers = {Answer::Cancel};
+    commands.mnuFileExit_Click();
+    EXPECT_FALSE(prompts.ended);
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {""};
+    commands.mnuFileExit_Click();
+    EXPECT_FALSE(prompts.ended);
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {path("e.dat")};
+    commands.mnuFileExit_Click();
+    EXPECT_TRUE(prompts.ended);
+    EXPECT_EQ(prompts.confirmations, 1);
+    EXPECT_EQ(lastState(), "\"" + path("e.dat") + "\"\r\n");
+    EXPECT_EQ(prompts.order.back(), "end");
+}
+
+TEST_F(Commands, ExitAfterAFailedSaveEndsOnlyWithConsent) {
+    typeExample();
+    prompts.answers = {Answer::Yes, Answer::No};
+    prompts.paths = {path("plain") + ".dat/x"};
+    writeAll(path("plain") + ".dat", "file");
+    commands.mnuFileExit_Click();
+    EXPECT_FALSE(prompts.ended);
+    EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения");
+    EXPECT_EQ(lastState(), "");
+
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.paths = {path("plain") + ".dat/x"};
+    commands.mnuFileExit_Click();
+    EXPECT_TRUE(prompts.ended);
+    EXPECT_EQ(prompts.confirmations, 0);
+    EXPECT_EQ(lastState(), "\"" + path("plain") + ".dat/x\"\r\n");
+}
+
+TEST_F(Commands, ClosingTheWindowFollowsTheAnswers) {
+    EXPECT_TRUE(commands.Form_Unload());  // no changes
+    EXPECT_EQ(lastState(), "\"\"\r\n");
+    QFile::remove(QString::fromStdString(lastStatePath(appDir())));
+
+    typeExample();
+    prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(commands.Form_Unload());
+    EXPECT_EQ(lastState(), "");
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {""};  // dialog cancelled: stays open, but the last state is written
+    EXPECT_FALSE(commands.Form_Unload());
+    EXPECT_EQ(lastState(), "\"\"\r\n");
+    QFile::remove(QString::fromStdString(lastStatePath(appDir())));
+
+    writeAll(path("f.dat"), "x");
+    prompts.answers = {Answer::Yes, Answer::Cancel};  // Cancel at "Переписать?"
+    prompts.paths = {path("f.dat")};
+    EXPECT_FALSE(commands.Form_Unload());
+    EXPECT_EQ(lastState(), "");
+
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(commands.Form_Unload());
+    EXPECT_EQ(lastState(), "\"\"\r\n");
+}
+
+TEST_F(Commands, PicturesAreOfferedUnderTheDocumentsNameAndFailuresAreShown) {
+    prompts.paths = {path("pic.bmp")};
+    commands.mnuFileSaveImgBmp_Click();
+    EXPECT_EQ(prompts.dialogs.at(0).initial, path("MyRocket"));
+    EXPECT_EQ(prompts.dialogs.at(0).filter, "Bitmap pictures (*.bmp) | *.bmp");
+    EXPECT_EQ(output.written.at(0), "bmp " + path("pic.bmp"));
+    EXPECT_EQ(prompts.confirmations, 1);
+
+    typeExample();
+    saveAs(path("g.dat"));
+    output.works = false;
+    prompts.paths = {path("pic.jpg")};
+    prompts.answers = {Answer::Ok};
+    commands.mnuFileSaveImgJpg_Click();
+    EXPECT_EQ(prompts.dialogs.back().initial, path("g"));
+    EXPECT_EQ(prompts.dialogs.back().filter, "JPEG Image (*.jpg) | *.jpg");
+    EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения JPEG");
+    EXPECT_EQ(prompts.boxes.back().text.rfind("Сохранение в формате JPEG не удалось.\r\n", 0), 0u);
+    EXPECT_EQ(prompts.confirmations, 2);  // the Save As only
+
+    commands.mnuFilePrintDraw_Click();
+    commands.mnuFilePrintTemp_Click();
+    EXPECT_EQ(output.written.back(), "template");
+}
+
+}  // namespace
+}  // namespace tavro
