@@ -82,12 +82,14 @@ bool replaceFile(const QString& path, const QByteArray& bytes, std::string* why)
 
     // The new content goes to a temporary file beside the old one and replaces it only when
     // it has been written completely.
+    // Unbuffered, so that a short write (a disk that fills up part way) shows in the count:
+    // QSaveFile would otherwise commit what a late buffer flush managed to write.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         tell(why, file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         tell(why, file.errorString());
         file.cancelWriting();
         return false;
