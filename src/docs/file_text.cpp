@@ -40,10 +40,23 @@ bool writeDirectly(const QString& path, const QByteArray& bytes, std::string* wh
 
 }  // namespace
 
+// UTF-8 to QString keeping everything, a leading U+FEFF included (Qt drops it by default).
+QString decodeUtf8(QByteArrayView bytes, bool* valid) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (valid) *valid = !decoder.hasError();
+    return text;
+}
+
+QString toQString(const std::string& utf8) {
+    return decodeUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())), nullptr);
+}
+
 bool encode1251(const std::string& utf8, QByteArray& out) {
-    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = fromUtf8.decode(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
-    if (fromUtf8.hasError()) return false;
+    bool valid = false;
+    const QString text = decodeUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())), &valid);
+    if (!valid) return false;
     QStringEncoder encoder(kCodePage);
     if (!encoder.isValid()) return false;
     out = encoder.encode(text);
@@ -55,7 +68,7 @@ bool encode1251(const std::string& utf8, QByteArray& out) {
 }
 
 std::string decodeFileText(const QByteArray& bytes, bool utf8) {
-    if (utf8) return QString::fromUtf8(bytes).toStdString();
+    if (utf8) return decodeUtf8(bytes, nullptr).toStdString();
     QStringDecoder decoder(kCodePage);
     if (!decoder.isValid()) return {};
     return QString(decoder.decode(bytes)).toStdString();

@@ -28,8 +28,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, std::string* why)
 // or unreadable. Devices and pipes are refused: they may never end.
 bool readFileHead(const QString& path, qint64 limit, QByteArray& out);
 
-inline QString toQString(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+// UTF-8 text from memory as it is; malformed sequences become U+FFFD.
+QString toQString(const std::string& utf8);
 
 }  // namespace tavro

@@ -54,12 +54,20 @@ std::string ReadLastState(const std::string& appDir) {
     return QFileInfo(toQString(path)).isFile() ? path : std::string();
 }
 
-bool WriteLastState(const std::string& appDir, const std::string& documentPath) {
+bool lastStateBytes(const std::string& documentPath, QByteArray& out) {
+    // Nothing in the line is escaped, so a quote or a line end would cut the path short.
     QByteArray encoded;
     if (documentPath.find_first_of(std::string("\"\r\n\0", 4)) != std::string::npos ||
         !encode1251(documentPath, encoded))
         return false;
-    return replaceFile(toQString(lastStatePath(appDir)), '"' + encoded + "\"\r\n", nullptr);
+    out = '"' + encoded + "\"\r\n";
+    return true;
+}
+
+bool WriteLastState(const std::string& appDir, const std::string& documentPath) {
+    QByteArray bytes;
+    return lastStateBytes(documentPath, bytes) &&
+           replaceFile(toQString(lastStatePath(appDir)), bytes, nullptr);
 }
 
 std::string PictureBaseName(const std::string& path, const std::string& appDir) {

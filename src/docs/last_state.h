@@ -21,6 +21,9 @@ std::string ReadLastState(const std::string& appDir);
 // Callers show nothing either way; the result is for those who care.
 bool WriteLastState(const std::string& appDir, const std::string& documentPath);
 
+// The bytes of a last.srd holding documentPath; false when it would read back otherwise.
+bool lastStateBytes(const std::string& documentPath, QByteArray& out);
+
 // The path stored in the bytes of a last.srd, before it is checked against the disk.
 std::string lastStateField(QByteArray bytes);
 

@@ -89,8 +89,8 @@ TEST_F(LastStateTest, UnstorablePathKeepsOldFile) {
     const std::string doc = document("d.dat");
     ASSERT_TRUE(WriteLastState(app(), doc));
     const QByteArray before = readAll(lastSrd());
-    const std::string cases[] = {"/a\"b.dat", "/a\r\nb.dat", "/日本.dat", "/\xC3.dat",
-                                 std::string("/a\0b", 4)};
+    const std::string cases[] = {"/a\"b.dat", "/a\r\nb.dat",  "/日本.dat",
+                                 "/\xC3.dat", "\xEF\xBB\xBF", std::string("/a\0b", 4)};
     for (const std::string& path : cases) {
         EXPECT_FALSE(WriteLastState(app(), path));
         EXPECT_EQ(readAll(lastSrd()), before);

@@ -129,9 +129,10 @@ TEST_F(SaveParamsTest, TitleAndNoteRoundTrip) {
 // good file already there stays as it was.
 TEST_F(SaveParamsTest, UnstorableTextKeepsPreviousFile) {
     const std::pair<int, std::string> cases[] = {
-        {kRowTitle, "日本"}, {kRowNote, "Größe"},      {kRowNote, "\xF0\x9F\x9A\x80"},
-        {kRowTitle, "\xD0"},  // a cut UTF-8 sequence
-        {kRowRkr, "5\r\n"},  {kRowNote, "two\nlines"},
+        {kRowTitle, "日本"},         {kRowNote, "Größe"},      {kRowNote, "\xF0\x9F\x9A\x80"},
+        {kRowTitle, "\xD0"},          // a cut UTF-8 sequence
+        {kRowTitle, "\xEF\xBB\xBF"},  // U+FEFF, which a careless decoder drops
+        {kRowRkr, "5\r\n"},          {kRowNote, "two\nlines"},
     };
     FieldTable good = workedExample();
     DesignState state;
