@@ -88,7 +88,7 @@ TEST_F(LoadParamsTest, RecordCount) {
         EXPECT_EQ(fields.text(kRowTitle), c.loads ? "t0" : "old 0") << c.lines;
         EXPECT_EQ(state.Title, c.loads ? "t0" : "") << c.lines;
         EXPECT_EQ(state.SavedFields[kRowNote].text, c.lines >= kRowCount ? "t21" : "kept");
-        if (c.lines > 0) EXPECT_EQ(state.SavedFields[0].text, "t0");
+        EXPECT_EQ(state.SavedFields[0].text, c.lines > 0 ? "t0" : "");
     }
 }
 
