@@ -4,6 +4,7 @@
 #include <map>
 #include <ostream>
 
+#include "cli_docs.h"
 #include "core.h"
 #include "design_state.h"
 #include "faults.h"
@@ -21,13 +22,15 @@ const std::map<std::string, int>& fieldNames() {
 }
 
 const char* const kUsage =
-    "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] NAME=TEXT ...\n"
+    "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
+    "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
 
 struct CalcOptions {
     bool check = true;
     char separator = '.';
     std::map<int, std::string> texts;
+    DocOptions docs;
 };
 
 // Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
@@ -38,6 +41,8 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
             o.check = false;
         } else if (a == "--decimal-comma") {
             o.separator = ',';
+        } else if (std::string why; takeDocArgument(args, i, o.docs, why)) {
+            if (!why.empty()) return why;
         } else if (a.rfind("--", 0) == 0) {
             return "unknown option " + a;
         } else {
@@ -48,7 +53,7 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
             o.texts[it->second] = a.substr(eq + 1);
         }
     }
-    return "";
+    return docArgumentsProblem(o.docs);
 }
 
 int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
@@ -57,6 +62,7 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     state.InRange = true;
     for (const auto& [row, text] : o.texts) fields.setText(row, text);
     loadDesignValues(state, fields);
+    loadDocument(o.docs, state, fields, err);
 
     if (o.check) {
         int row = state.CurrentField;
@@ -71,32 +77,35 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     setErrorReporter([&err](const std::string& block) { err << errorReportText(block) << '\n'; });
     const CoreOutcome outcome = sCore(state, fields, o.separator);
     setErrorReporter(nullptr);
+    const bool saved = saveDocument(o.docs, state, fields, err);
 
     for (int r = 0; r < kRowCount; ++r) out << r << '\t' << fields.text(r) << '\n';
     switch (outcome) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
-            return kExitOk;
+            return saved ? kExitOk : kExitSaveFailed;
         case CoreOutcome::OffDesign:
             out << "outcome\toff-design\n";
-            return kExitOffDesign;
+            return saved ? kExitOffDesign : kExitSaveFailed;
         case CoreOutcome::Error:
             break;
     }
     out << "outcome\terror\n";
-    return kExitError;
+    return saved ? kExitError : kExitSaveFailed;
 }
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] != "calc") {
+    if (args.empty() || (args[0] != "calc" && args[0] != "open")) {
         err << (args.empty() ? std::string("missing command\n")
                              : "unknown command " + args[0] + "\n")
             << kUsage;
         return kExitUsage;
     }
     CalcOptions options;
+    options.docs.open = args[0] == "open";
+    options.check = !options.docs.open;  // Open computes without validation, as the window does
     const std::string problem = parseCalc(args, options);
     if (!problem.empty()) {
         err << problem << '\n' << kUsage;

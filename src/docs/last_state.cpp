@@ -1,0 +1,84 @@
+// The last-state file that remembers the current design between runs, and default names.
+#include "last_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "file_text.h"
+
+namespace tavro {
+
+namespace {
+
+// A longer last.srd holds no path: paths are a few hundred bytes at most.
+constexpr qint64 kReadLimit = 64 * 1024;
+
+std::string joinPath(const std::string& dir, const char* name) {
+    if (dir.empty()) return name;
+    const char separator = QDir::separator().toLatin1();
+    // At the root the directory already ends with the separator; a doubled one is not a path
+    // that every system accepts.
+    return dir.back() == separator ? dir + name : dir + separator + name;
+}
+
+}  // namespace
+
+std::string lastStatePath(const std::string& appDir) {
+    return joinPath(appDir, "last.srd");
+}
+
+// Only the first line counts. A quoted path is what lies between the first two quotes (blanks
+// before the opening one skipped); an unquoted line is taken whole, commas included, since a
+// path may hold them. A UTF-8 byte-order mark makes the line read as UTF-8.
+std::string lastStateField(QByteArray bytes) {
+    const bool utf8 = takeUtf8Mark(bytes);
+    qsizetype end = 0;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+    QByteArray line = bytes.left(end);
+    qsizetype open = 0;
+    while (open < line.size() && (line[open] == ' ' || line[open] == '\t')) ++open;
+    if (open < line.size() && line[open] == '"') {
+        const qsizetype close = line.indexOf('"', open + 1);
+        line = close < 0 ? line.mid(open + 1) : line.mid(open + 1, close - open - 1);
+    }
+    return decodeFileText(line, utf8);
+}
+
+std::string ReadLastState(const std::string& appDir) {
+    QByteArray bytes;
+    if (!readFileHead(toQString(lastStatePath(appDir)), kReadLimit, bytes)) return {};
+    const std::string path = lastStateField(bytes);
+    // A relative path is taken from the working directory, which the window makes the
+    // application directory at start-up.
+    if (path.empty() || path.find('\0') != std::string::npos) return {};
+    return QFileInfo(toQString(path)).isFile() ? path : std::string();
+}
+
+bool lastStateBytes(const std::string& documentPath, QByteArray& out) {
+    // Nothing in the line is escaped, so a quote or a line end would cut the path short.
+    QByteArray encoded;
+    if (documentPath.find_first_of(std::string("\"\r\n\0", 4)) != std::string::npos ||
+        !encode1251(documentPath, encoded))
+        return false;
+    out = '"' + encoded + "\"\r\n";
+    return true;
+}
+
+bool WriteLastState(const std::string& appDir, const std::string& documentPath) {
+    QByteArray bytes;
+    return lastStateBytes(documentPath, bytes) &&
+           replaceFile(toQString(lastStatePath(appDir)), bytes, nullptr);
+}
+
+std::string PictureBaseName(const std::string& path, const std::string& appDir) {
+    // Only a dot in the file name starts its extension: a dot in a folder name (rev1.2,
+    // .config) would send the picture into another folder under a wrong name. A leading dot
+    // names a hidden file and starts no extension.
+    const size_t slash = path.find_last_of(std::string("/") + QDir::separator().toLatin1());
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = path.find('.', nameStart + 1);
+    if (nameStart < path.size() && dot != std::string::npos) return path.substr(0, dot);
+    return joinPath(appDir, "MyRocket");
+}
+
+}  // namespace tavro
