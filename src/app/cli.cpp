@@ -1,5 +1,6 @@
 // The command-line tool: one design computed without a window, for batch use and scripts.
 #include "cli.h"
+#include "cli_output.h"
 
 #include <map>
 #include <ostream>
@@ -23,11 +24,13 @@ const std::map<std::string, int>& fieldNames() {
 const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] NAME=TEXT ...\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
+const std::string kFullUsage = std::string(kUsage) + kOutputUsage;
 
 struct CalcOptions {
     bool check = true;
     char separator = '.';
     std::map<int, std::string> texts;
+    OutputOptions output;
 };
 
 // Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
@@ -38,6 +41,9 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
             o.check = false;
         } else if (a == "--decimal-comma") {
             o.separator = ',';
+        } else if (isOutputOption(a)) {
+            const std::string why = parseOutputOption(args, i, o.output);
+            if (!why.empty()) return why;
         } else if (a.rfind("--", 0) == 0) {
             return "unknown option " + a;
         } else {
@@ -76,9 +82,10 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     switch (outcome) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
-            return kExitOk;
+            return drawOutputs(o.output, state, o.separator, err);
         case CoreOutcome::OffDesign:
             out << "outcome\toff-design\n";
+            drawOutputs(o.output, state, o.separator, err);
             return kExitOffDesign;
         case CoreOutcome::Error:
             break;
@@ -93,13 +100,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args.empty() || args[0] != "calc") {
         err << (args.empty() ? std::string("missing command\n")
                              : "unknown command " + args[0] + "\n")
-            << kUsage;
+            << kFullUsage;
         return kExitUsage;
     }
     CalcOptions options;
     const std::string problem = parseCalc(args, options);
     if (!problem.empty()) {
-        err << problem << '\n' << kUsage;
+        err << problem << '\n' << kFullUsage;
         return kExitUsage;
     }
     return runCalc(options, out, err);
