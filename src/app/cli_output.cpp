@@ -76,20 +76,26 @@ int statusOf(RebuildOutcome outcome) {
     return kExitError;
 }
 
-int recordDrawing(const OutputOptions& o, DesignState& state, char sep) {
+// The window would show the blank-sheet prompt; the tool says why nothing was written.
+int statusOf(RebuildOutcome outcome, std::ostream& err) {
+    if (outcome == RebuildOutcome::Blank) err << "nothing to draw: the nozzle has no size\n";
+    return statusOf(outcome);
+}
+
+int recordDrawing(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     std::ostringstream text;
     RecordingTarget sheet(text, kRecordedSheet, kRecordedPage, kSheetFontPoints);
     setPicture1(&sheet);
     const RebuildOutcome outcome = Rebuilder(sheet, state, false, sep);
     setPicture1(nullptr);
-    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
+    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     const std::string s = text.str();
     return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())))
                ? kExitOk
                : kExitSaveFailed;
 }
 
-int drawPng(const OutputOptions& o, DesignState& state, char sep) {
+int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     QImage image(o.width, o.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     RebuildOutcome outcome;
@@ -99,7 +105,7 @@ int drawPng(const OutputOptions& o, DesignState& state, char sep) {
         outcome = Rebuilder(sheet, state, false, sep);
         setPicture1(nullptr);
     }
-    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
+    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -108,7 +114,7 @@ int drawPng(const OutputOptions& o, DesignState& state, char sep) {
 }
 
 // The page is made in memory: a drawing that stops early leaves no file behind.
-int drawPdf(const OutputOptions& o, DesignState& state, char sep) {
+int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream&) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -165,7 +171,7 @@ int drawOutputs(const OutputOptions& o, DesignState& state, char sep, std::ostre
     int status = kExitOk;
     const auto run = [&](const std::string& file, auto draw) {
         if (file.empty() || status == kExitOffDesign) return;
-        const int s = draw(o, state, sep);
+        const int s = draw(o, state, sep, err);
         if (s == kExitOffDesign || status == kExitOk) status = s;
     };
     run(o.record, recordDrawing);

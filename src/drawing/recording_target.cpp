@@ -8,6 +8,9 @@ namespace tavro {
 namespace {
 
 // Characters, not bytes: the labels are Cyrillic UTF-8.
+// Radians need more decimals than positions for the arc ends to land within a thousandth.
+constexpr int kAngleDecimals = 6;
+
 size_t codePoints(const std::string& s) {
     size_t n = 0;
     for (unsigned char c : s) n += (c & 0xC0) != 0x80;
@@ -24,9 +27,9 @@ RecordingTarget::RecordingTarget(std::ostream& out, RecordedSurface own, Recorde
                                  double fontPoints)
     : out_(out), surface_(own), page_(page), font_(fontPoints) {}
 
-std::string RecordingTarget::number(double v) {
+std::string RecordingTarget::number(double v, int decimals) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     std::string s(buf, res.ptr);
     s.erase(s.find_last_not_of('0') + 1);
     if (s.back() == '.') s.pop_back();
@@ -90,8 +93,9 @@ void RecordingTarget::line(float x1, float y1, float x2, float y2, Rgb c, bool b
 }
 
 void RecordingTarget::circle(float x, float y, float radius, Rgb c, float start, float end) {
-    out_ << "arc " << number(x) << ' ' << number(y) << ' ' << number(radius) << ' ' << number(start)
-         << ' ' << number(end) << ' ' << colour(c) << pen() << '\n';
+    out_ << "arc " << number(x) << ' ' << number(y) << ' ' << number(radius) << ' '
+         << number(start, kAngleDecimals) << ' ' << number(end, kAngleDecimals) << ' ' << colour(c)
+         << pen() << '\n';
 }
 
 void RecordingTarget::setCurrentX(float x) {

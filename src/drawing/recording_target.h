@@ -43,8 +43,8 @@ class RecordingTarget : public DrawingTarget {
     void setFontSize(double points) override;
     void endDoc() override;
 
-    // Text of a number as the recording shows it: at most three decimals, no trailing zeros.
-    static std::string number(double v);
+    // Text of a number as the recording shows it: no trailing zeros.
+    static std::string number(double v, int decimals = 3);
     static std::string colour(Rgb c);
 
   private:
