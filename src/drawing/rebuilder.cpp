@@ -26,6 +26,24 @@ OffDesignNotifier& offDesignNotifier() {
     return n;
 }
 
+// Queries are operations of the target as well: they are asked one at a time, in a fixed
+// order, never as operands whose order the compiler picks.
+float fitScaleOf(DrawingTarget& t, const DesignState& s) {
+    const double height = t.scaleHeight();
+    const double width = t.scaleWidth();
+    return FitScale(s.Ln, s.Ra, s.Rc, height, width);
+}
+
+// Right-aligned by the width of the measuring text, some text lines above the bottom edge.
+void printFromBottomRight(DrawingTarget& t, const std::string& shown, const std::string& measured,
+                          double lines) {
+    const double sheetWidth = t.scaleWidth();
+    const double width = t.textWidth(measured);
+    const double sheetHeight = t.scaleHeight();
+    const double lineHeight = t.textHeight("L");
+    printAt(t, sheetWidth - width, sheetHeight - lines * lineHeight, shown);
+}
+
 // The legend's scale: "Масштаб v:1" when enlarged, "Масштаб 1:v" when reduced. The measuring
 // text is one space and "++" longer, which keeps the legend off the page edge.
 void printLegend(DrawingTarget& t, float scale, char sep) {
@@ -39,8 +57,7 @@ void printLegend(DrawingTarget& t, float scale, char sep) {
         shown = "Масштаб 1:" + v;
         measured = "Масштаб  1:" + v + "++";
     }
-    printAt(t, static_cast<double>(t.scaleWidth()) - t.textWidth(measured),
-            static_cast<double>(t.scaleHeight()) - 4.0 * t.textHeight("L"), shown);
+    printFromBottomRight(t, shown, measured, 4);
 }
 
 RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char sep) {
@@ -48,7 +65,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char se
     float scale;
     int contourWidth;
     if (window) {
-        scale = FitScale(s.Ln, s.Ra, s.Rc, target.scaleHeight(), target.scaleWidth());
+        scale = fitScaleOf(target, s);
         target.setScaleMode(kScaleUser);
         if (scale <= 0) {
             target.cls();
@@ -64,7 +81,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char se
             scale = 1;
             contourWidth = 2;
         } else {
-            scale = FitScale(s.Ln, s.Ra, s.Rc, target.scaleHeight(), target.scaleWidth());
+            scale = fitScaleOf(target, s);
             contourWidth = 10;
         }
     }
@@ -97,8 +114,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char se
     target.setForeColor(kBlack);
     if (!window) printLegend(target, scale, sep);
     if (!s.Note.empty()) {
-        printAt(target, static_cast<double>(target.scaleWidth()) - target.textWidth(s.Note + "++"),
-                static_cast<double>(target.scaleHeight()) - 2.0 * target.textHeight("L"), s.Note);
+        printFromBottomRight(target, s.Note, s.Note + "++", 2);
     }
     target.setFontSize(target.fontSize() / 1.5);
 
@@ -144,8 +160,10 @@ void BlankSheet() {
     if (!sheet) return;
     const std::string s = "ВВЕДИТЕ ПАРАМЕТРЫ СОПЛА В БЕЛЫЕ ПОЛЯ";
     sheet->setBackColor(gButtonFace);
-    printAt(*sheet, sheet->scaleWidth() / 2.0 - sheet->textWidth(s) / 2.0,
-            sheet->scaleHeight() / 2.0, s);
+    const double width = sheet->scaleWidth();
+    const double textWidth = sheet->textWidth(s);
+    const double height = sheet->scaleHeight();
+    printAt(*sheet, width / 2 - textWidth / 2, height / 2, s);
 }
 
 RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, bool tmpl,
