@@ -1,5 +1,6 @@
 // The command-line tool: one design computed without a window, for batch use and scripts.
 #include "cli.h"
+#include "cli_output.h"
 
 #include <map>
 #include <ostream>
@@ -25,12 +26,14 @@ const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
     "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
+const std::string kFullUsage = std::string(kUsage) + kOutputUsage;
 
 struct CalcOptions {
     bool check = true;
     char separator = '.';
     std::map<int, std::string> texts;
     DocOptions docs;
+    OutputOptions output;
 };
 
 // Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
@@ -42,6 +45,9 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
         } else if (a == "--decimal-comma") {
             o.separator = ',';
         } else if (std::string why; takeDocArgument(args, i, o.docs, why)) {
+            if (!why.empty()) return why;
+        } else if (isOutputOption(a)) {
+            const std::string why = parseOutputOption(args, i, o.output);
             if (!why.empty()) return why;
         } else if (a.rfind("--", 0) == 0) {
             return "unknown option " + a;
@@ -83,9 +89,11 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     switch (outcome) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
-            return saved ? kExitOk : kExitSaveFailed;
+            if (!saved) return kExitSaveFailed;
+            return drawOutputs(o.output, state, o.separator, err);
         case CoreOutcome::OffDesign:
             out << "outcome\toff-design\n";
+            drawOutputs(o.output, state, o.separator, err);
             return saved ? kExitOffDesign : kExitSaveFailed;
         case CoreOutcome::Error:
             break;
@@ -100,7 +108,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args.empty() || (args[0] != "calc" && args[0] != "open")) {
         err << (args.empty() ? std::string("missing command\n")
                              : "unknown command " + args[0] + "\n")
-            << kUsage;
+            << kFullUsage;
         return kExitUsage;
     }
     CalcOptions options;
@@ -108,7 +116,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     options.check = !options.docs.open;  // Open computes without validation, as the window does
     const std::string problem = parseCalc(args, options);
     if (!problem.empty()) {
-        err << problem << '\n' << kUsage;
+        err << problem << '\n' << kFullUsage;
         return kExitUsage;
     }
     return runCalc(options, out, err);

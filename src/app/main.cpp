@@ -52,9 +52,9 @@ int main(int argc, char** argv) {
 
     tavro::setErrorReporter(runTimeError);
     tavro::setOffDesignNotifier([](const std::string& title, const std::string& text) {
-        QMessageBox::critical(QApplication::activeWindow(), QString::fromStdString(title),
-                              QString::fromStdString(text).replace(QStringLiteral("\r\n"),
-                                                                   QStringLiteral("\n")));
+        QMessageBox::critical(
+            QApplication::activeWindow(), QString::fromStdString(title),
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     });
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();

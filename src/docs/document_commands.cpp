@@ -29,8 +29,8 @@ bool fileExists(const std::string& path) {
 }  // namespace
 
 Answer DocumentCommands::saveQuestion() {
-    return prompts_.messageBox("Сохранить изменения?", "Данные были изменены",
-                               Buttons::YesNoCancel, Icon::None);
+    return prompts_.messageBox("Сохранить изменения?", "Данные были изменены", Buttons::YesNoCancel,
+                               Icon::None);
 }
 
 DocumentCommands::Choice DocumentCommands::chooseSaveName(const std::string& filter,
@@ -47,9 +47,14 @@ DocumentCommands::Choice DocumentCommands::chooseSaveName(const std::string& fil
         switch (prompts_.messageBox("Файл с таким именем уже существует.\r\nПереписать?",
                                     "Контроль сохранения", Buttons::YesNoCancel,
                                     Icon::Exclamation)) {
-            case Answer::Yes: path = chosen; return Choice::Accepted;
-            case Answer::No: offered = chosen; break;
-            default: return Choice::OverwriteCancelled;
+            case Answer::Yes:
+                path = chosen;
+                return Choice::Accepted;
+            case Answer::No:
+                offered = chosen;
+                break;
+            default:
+                return Choice::OverwriteCancelled;
         }
     }
 }
@@ -61,8 +66,7 @@ bool DocumentCommands::continueAfterFailedSave() {
 }
 
 void DocumentCommands::saveFailed() {
-    prompts_.messageBox("Сохранение не удалось.", kSaveFailedTitle, Buttons::Ok,
-                        Icon::Exclamation);
+    prompts_.messageBox("Сохранение не удалось.", kSaveFailedTitle, Buttons::Ok, Icon::Exclamation);
 }
 
 void DocumentCommands::markSaved(bool setCaption) {
@@ -78,7 +82,9 @@ void DocumentCommands::takeFieldTexts() {
     for (int r = 0; r < kRowCount; ++r) s_.SavedFields[static_cast<size_t>(r)].text = view_.text(r);
 }
 
-void DocumentCommands::writeLastState() { WriteLastState(appDir_, s_.DocumentPath); }
+void DocumentCommands::writeLastState() {
+    WriteLastState(appDir_, s_.DocumentPath);
+}
 
 void DocumentCommands::mnuFileOpen_Click() {
     try {
@@ -91,8 +97,10 @@ void DocumentCommands::mnuFileOpen_Click() {
                         return;
                     }
                     break;
-                case Answer::No: break;
-                default: return;
+                case Answer::No:
+                    break;
+                default:
+                    return;
             }
         }
         QDir::setCurrent(QString::fromStdString(appDir_));
@@ -170,8 +178,10 @@ void DocumentCommands::mnuFileExit_Click() {
                     }
                     break;
                 }
-                case Answer::No: break;
-                default: return;
+                case Answer::No:
+                    break;
+                default:
+                    return;
             }
         }
         writeLastState();
@@ -191,9 +201,13 @@ bool DocumentCommands::Form_Unload() {
                     heldBack = true;
                     std::string path;
                     switch (chooseSaveName(kDataFilter, s_.DocumentPath, path)) {
-                        case Choice::DialogCancelled: writeLastState(); return false;
-                        case Choice::OverwriteCancelled: return false;
-                        case Choice::Accepted: break;
+                        case Choice::DialogCancelled:
+                            writeLastState();
+                            return false;
+                        case Choice::OverwriteCancelled:
+                            return false;
+                        case Choice::Accepted:
+                            break;
                     }
                     const std::string previous = s_.DocumentPath;
                     s_.DocumentPath = path;
@@ -206,8 +220,10 @@ bool DocumentCommands::Form_Unload() {
                     heldBack = false;
                     break;
                 }
-                case Answer::No: break;
-                default: return false;
+                case Answer::No:
+                    break;
+                default:
+                    return false;
             }
         }
         writeLastState();
@@ -238,8 +254,10 @@ void DocumentCommands::mnuEditCls_Click() {
                     }
                     break;
                 }
-                case Answer::No: break;
-                default: return;
+                case Answer::No:
+                    break;
+                default:
+                    return;
             }
         }
         view_.eraseSheet();
@@ -255,10 +273,9 @@ void DocumentCommands::mnuEditCls_Click() {
 
 void DocumentCommands::mnuEditRestore_Click() {
     try {
-        if (s_.Modified &&
-            prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
-                                "Восстановление последнего сохранения", Buttons::YesNo,
-                                Icon::Exclamation) != Answer::Yes) {
+        if (s_.Modified && prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
+                                               "Восстановление последнего сохранения",
+                                               Buttons::YesNo, Icon::Exclamation) != Answer::Yes) {
             return;
         }
         for (int r = 0; r < kRowCount; ++r) {
@@ -284,9 +301,8 @@ std::string DocumentCommands::jpegFailureText() const {
 
 void DocumentCommands::mnuFileSaveImgBmp_Click() {
     std::string path;
-    if (!output_ ||
-        chooseSaveName(kBmpFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
-            Choice::Accepted) {
+    if (!output_ || chooseSaveName(kBmpFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
+                        Choice::Accepted) {
         return;
     }
     if (!output_->saveSheetBmp(path)) {
@@ -299,9 +315,8 @@ void DocumentCommands::mnuFileSaveImgBmp_Click() {
 
 void DocumentCommands::mnuFileSaveImgJpg_Click() {
     std::string path;
-    if (!output_ ||
-        chooseSaveName(kJpegFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
-            Choice::Accepted) {
+    if (!output_ || chooseSaveName(kJpegFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
+                        Choice::Accepted) {
         return;
     }
     if (!output_->saveSheetJpeg(path)) {

@@ -14,7 +14,7 @@ extern const char* const kBmpFilter;
 extern const char* const kJpegFilter;
 
 class DocumentCommands {
-public:
+  public:
     DocumentCommands(DesignState& state, View& view, Prompts& prompts, SheetOutput* output,
                      std::string appDir, char decimalSeparator)
         : s_(state),
@@ -40,12 +40,11 @@ public:
     // The failure text of the JPEG export, naming the module and where it is looked for.
     std::string jpegFailureText() const;
 
-private:
+  private:
     enum class Choice { Accepted, DialogCancelled, OverwriteCancelled };
 
     Answer saveQuestion();
-    Choice chooseSaveName(const std::string& filter, const std::string& initial,
-                          std::string& path);
+    Choice chooseSaveName(const std::string& filter, const std::string& initial, std::string& path);
     bool continueAfterFailedSave();
     void saveFailed();
     void markSaved(bool setCaption);

@@ -49,7 +49,7 @@ class Prompts {
 
 // The sheet's picture and the printer, which only the window program has.
 class SheetOutput {
-public:
+  public:
     virtual ~SheetOutput() = default;
     // Writes the sheet's current image; false when no file was written.
     virtual bool saveSheetBmp(const std::string& path) = 0;

@@ -1,10 +1,12 @@
 /* The JPEG module of the nozzle program: writes the drawing sheet's pixels as a JPEG file. */
 #include "savtojpg.h"
 
-#include <jpeglib.h>
 #include <setjmp.h>
 #include <stdio.h>
 #include <stdlib.h>
+
+/* jpeglib.h needs size_t and FILE first. */
+#include <jpeglib.h>
 
 struct ErrorExit {
     struct jpeg_error_mgr manager;

@@ -6,7 +6,7 @@
 namespace tavro {
 
 class Cp1251Validator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };

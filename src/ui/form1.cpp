@@ -40,7 +40,9 @@ QFont face(const char* family, double points, bool bold) {
 bool isHeading(int row) {
     return row == kRowInputHeading || row == kRowOptionHeading || row == kRowResultHeading;
 }
-bool isResult(int row) { return row >= kRowPa && row <= kRowLn; }
+bool isResult(int row) {
+    return row >= kRowPa && row <= kRowLn;
+}
 
 struct MenuEntry {
     const char* name;
@@ -73,11 +75,16 @@ const MenuEntry kMenus[] = {
 int keyCode(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kKeyEnter;
-        case Qt::Key_Escape: return kKeyEscape;
-        case Qt::Key_Up: return kKeyUp;
-        case Qt::Key_Down: return kKeyDown;
-        default: return 0;
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Escape:
+            return kKeyEscape;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            return 0;
     }
 }
 
@@ -166,8 +173,8 @@ void Form1::buildMenus() {
             std::any_of(std::begin(kMenus), std::end(kMenus),
                         [&](const MenuEntry& m) { return std::string(m.submenu) == e.name; });
         if (hasChildren) {
-            QMenu* menu = *e.submenu ? menus[e.submenu]->addMenu(caption)
-                                     : menuBar()->addMenu(caption);
+            QMenu* menu =
+                *e.submenu ? menus[e.submenu]->addMenu(caption) : menuBar()->addMenu(caption);
             menu->setObjectName(QString::fromLatin1(e.name));
             menus[e.name] = menu;
             continue;
@@ -238,20 +245,26 @@ void Form1::applyLayout() {
     setPicture1(sheetTarget_.get(), PainterTarget::systemButtonFace());
 }
 
-std::string Form1::text(int row) const { return field(row)->text().toStdString(); }
+std::string Form1::text(int row) const {
+    return field(row)->text().toStdString();
+}
 
 void Form1::setText(int row, const std::string& text) {
     field(row)->setText(QString::fromStdString(text));
 }
 
-std::string Form1::caption(int row) const { return label(row)->text().toStdString(); }
+std::string Form1::caption(int row) const {
+    return label(row)->text().toStdString();
+}
 
 void Form1::focusField(int row) {
     QLineEdit* f = field(row);
     if (f->isVisible() || !isVisible()) f->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::selectAll(int row) { field(row)->selectAll(); }
+void Form1::selectAll(int row) {
+    field(row)->selectAll();
+}
 
 void Form1::setComputeBold(bool bold) {
     QFont f = Command1_->font();
@@ -331,7 +344,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             if (row >= 0 && !isField) logic_.Label1_DblClick(row);
             break;
-        default: break;
+        default:
+            break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -399,9 +413,8 @@ void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& ou
         form.setMenuHandler(name, [&c, handler = handler] { (c.*handler)(); });
     }
     form.onClose = [&c] { return c.Form_Unload(); };
-    output.setSheet([&form]() -> QImage* {
-        return form.sheet() ? &form.sheet()->image() : nullptr;
-    });
+    output.setSheet(
+        [&form]() -> QImage* { return form.sheet() ? &form.sheet()->image() : nullptr; });
 }
 
 }  // namespace tavro

@@ -24,7 +24,7 @@ class SheetWidget;
 class FrmAbout;
 
 class Form1 : public QMainWindow, public View {
-public:
+  public:
     // appDir is the directory of the executable: last.srd lives there.
     Form1(DesignState& state, const std::string& appDir, char decimalSeparator);
     ~Form1() override;
@@ -58,12 +58,12 @@ public:
     // window runs its activation handling.
     void ownWindowShown() { activatePending_ = true; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildRows();
     void buildMenus();
     void applyLayout();
@@ -86,7 +86,7 @@ private:
     bool activatePending_ = true;
     bool activating_ = false;
 
-public:
+  public:
     // Form_Unload: decides whether the window may close; the default lets it close.
     std::function<bool()> onClose;
 };

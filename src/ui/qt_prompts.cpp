@@ -29,14 +29,26 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(fromUtf8(text));
     switch (icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     switch (buttons) {
-        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
@@ -45,18 +57,21 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
     if (buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Cancel: return Answer::Cancel;
-        default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
     }
 }
 
 bool QtPrompts::openFileName(const std::string& filter, const std::string& initial,
                              std::string& chosen) {
-    const QString path = QFileDialog::getOpenFileName(parent_, QString(),
-                                                      QString::fromStdString(initial),
-                                                      qtFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(
+        parent_, QString(), QString::fromStdString(initial), qtFilter(filter));
     if (path.isEmpty()) return false;
     chosen = path.toStdString();
     return true;
@@ -65,9 +80,9 @@ bool QtPrompts::openFileName(const std::string& filter, const std::string& initi
 bool QtPrompts::saveFileName(const std::string& filter, const std::string& initial,
                              std::string& chosen) {
     // The commands ask about existing files themselves.
-    const QString path = QFileDialog::getSaveFileName(
-        parent_, QString(), QString::fromStdString(initial), qtFilter(filter), nullptr,
-        QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(initial),
+                                     qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return false;
     chosen = path.toStdString();
     return true;
@@ -79,6 +94,8 @@ void QtPrompts::confirmSaved() {
     ok.exec();
 }
 
-void QtPrompts::endProgram() { QCoreApplication::exit(0); }
+void QtPrompts::endProgram() {
+    QCoreApplication::exit(0);
+}
 
 }  // namespace tavro

@@ -9,7 +9,7 @@
 namespace tavro {
 
 class QtPrompts : public Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget* parent) : parent_(parent) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                       Icon icon) override;
@@ -23,7 +23,7 @@ public:
     // Called before one of the program's own windows (FormOk) is shown.
     std::function<void()> beforeOwnWindow;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -13,7 +13,7 @@ namespace tavro {
 struct DesignState;
 
 class QtSheetOutput : public SheetOutput {
-public:
+  public:
     QtSheetOutput(DesignState& state, Prompts& prompts, std::string appDir, char sep)
         : state_(state), prompts_(prompts), appDir_(std::move(appDir)), sep_(sep) {}
     // The sheet's persistent image, which exists once the window is laid out.
@@ -26,7 +26,7 @@ public:
     // Where the JPEG module is looked for: the application directory.
     std::string jpegModulePath() const;
 
-private:
+  private:
     DesignState& state_;
     Prompts& prompts_;
     std::string appDir_;

@@ -7,16 +7,16 @@
 namespace tavro {
 
 class SheetWidget : public QWidget {
-public:
+  public:
     // The image is made in device pixels for the given ratio, so the drawing is crisp on
     // high-density screens while the drawing works in the widget's own units.
     SheetWidget(QWidget* parent, QSize size, qreal devicePixelRatio);
     QImage& image() { return image_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

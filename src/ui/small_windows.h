@@ -12,25 +12,25 @@ int twips(int t);
 
 // "Сохранено", shown modally after a save or export; closes itself 300 ms after it appears.
 class FormOk : public QDialog {
-public:
+  public:
     explicit FormOk(QWidget* parent);
 
-protected:
+  protected:
     bool event(QEvent* e) override;
 
-private:
+  private:
     QTimer* Timer1_;
 };
 
 // About the program; not modal, rebuilt at every opening.
 class FrmAbout : public QDialog {
-public:
+  public:
     explicit FrmAbout(QWidget* parent);
 };
 
 // Help: the menu and the extra keys, modal.
 class HelpDialog : public QDialog {
-public:
+  public:
     explicit HelpDialog(QWidget* parent);
 };
 

@@ -12,6 +12,7 @@
 #include "inputs.h"
 #include "last_state.h"
 #include "main_logic.h"
+#include "params_file.h"
 
 namespace tavro {
 namespace {
@@ -28,7 +29,7 @@ void writeAll(const std::string& path, const QByteArray& bytes) {
 }
 
 class FakeOutput : public SheetOutput {
-public:
+  public:
     bool saveSheetBmp(const std::string& path) override {
         written.push_back("bmp " + path);
         return works;
@@ -43,7 +44,7 @@ public:
 };
 
 class Commands : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     DesignState state;
     FakeView view;
@@ -175,13 +176,15 @@ TEST_F(Commands, FailedSavesSayWhatHappenedAndKeepTheOldFile) {
     view.type("changed");
     logic.Form_KeyDown(kKeyEnter);
 
-    for (const std::string target : {std::string("/dev/full"), path("plain") + "/x.dat"}) {
+    for (const std::string& target : {std::string("/dev/full"), path("plain") + "/x.dat"}) {
         prompts.boxes.clear();
+        const bool exists = QFile::exists(QString::fromStdString(target));
         prompts.answers = {Answer::Ok};
+        if (exists) prompts.answers.push_front(Answer::Yes);  // "Переписать?"
         saveAs(target);
-        ASSERT_EQ(prompts.boxes.size(), 1u) << target;
-        EXPECT_EQ(prompts.boxes[0].text, "Сохранение не удалось.");
-        EXPECT_EQ(prompts.boxes[0].title, "Ошибка сохранения");
+        ASSERT_EQ(prompts.boxes.size(), exists ? 2u : 1u) << target;
+        EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось.");
+        EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения");
         EXPECT_EQ(state.DocumentPath, path("good.dat"));  // the caption's document
         EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("good.dat"));
         EXPECT_TRUE(state.Modified);
@@ -250,14 +253,14 @@ TEST_F(Commands, ClearEmptiesEverythingAndRestoreBringsTheLastSaveBack) {
 
 TEST_F(Commands, ClearAfterAFailedSaveAsksBeforeClearing) {
     typeExample();
-    prompts.answers = {Answer::Yes, Answer::No};
+    prompts.answers = {Answer::Yes, Answer::Yes, Answer::No};  // save, overwrite, continue
     prompts.paths = {"/dev/full"};
     commands.mnuEditCls_Click();
     EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось. Продолжить?");
     EXPECT_EQ(view.text(kRowRkr), "10");
     EXPECT_EQ(state.DocumentPath, "");
 
-    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     prompts.paths = {"/dev/full"};
     commands.mnuEditCls_Click();
     EXPECT_EQ(view.text(kRowRkr), "");

@@ -1,0 +1,185 @@
+// The drawing outputs of the command-line tool: PNG of the sheet, PDF page, recording.
+#include "cli_output.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <charconv>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli.h"
+#include "faults.h"
+#include "painter_target.h"
+#include "rebuilder.h"
+#include "recording_target.h"
+
+namespace tavro {
+
+const char* const kOutputUsage =
+    "  --png FILE [--size WxH]  the window drawing on a white sheet (700x1000 by default)\n"
+    "  --pdf FILE [--template]  the printed drawing (or the full-size template) on A4\n"
+    "  --record FILE            the drawing operations of the window drawing, one a line\n";
+
+namespace {
+
+constexpr double kSheetFontPoints = 8.25;
+constexpr double kPageFontPoints = 10;
+constexpr int kPdfResolution = 600;
+
+// Fonts need a GUI application; without a display the offscreen platform is enough.
+void ensureGuiApplication() {
+    if (QGuiApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tavro-nozzle-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
+
+bool parseSize(const std::string& text, int& w, int& h) {
+    const size_t x = text.find('x');
+    if (x == std::string::npos) return false;
+    const char* end = text.data() + text.size();
+    const auto rw = std::from_chars(text.data(), text.data() + x, w);
+    const auto rh = std::from_chars(text.data() + x + 1, end, h);
+    return rw.ec == std::errc() && rw.ptr == text.data() + x && rh.ec == std::errc() &&
+           rh.ptr == end && w > 0 && h > 0 && w <= 20000 && h <= 20000;
+}
+
+bool writeBytes(const std::string& path, const QByteArray& bytes) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+int statusOf(RebuildOutcome outcome) {
+    switch (outcome) {
+        case RebuildOutcome::Drawn:
+            return kExitOk;
+        case RebuildOutcome::OffDesign:
+            return kExitOffDesign;
+        case RebuildOutcome::Blank:
+        case RebuildOutcome::Failed:
+            break;
+    }
+    return kExitError;
+}
+
+// The window would show the blank-sheet prompt; the tool says why nothing was written.
+int statusOf(RebuildOutcome outcome, std::ostream& err) {
+    if (outcome == RebuildOutcome::Blank) err << "nothing to draw: the nozzle has no size\n";
+    return statusOf(outcome);
+}
+
+int recordDrawing(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+    std::ostringstream text;
+    RecordingTarget sheet(text, kRecordedSheet, kRecordedPage, kSheetFontPoints);
+    setPicture1(&sheet);
+    const RebuildOutcome outcome = Rebuilder(sheet, state, false, sep);
+    setPicture1(nullptr);
+    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
+    const std::string s = text.str();
+    return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())))
+               ? kExitOk
+               : kExitSaveFailed;
+}
+
+int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+    QImage image(o.width, o.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    RebuildOutcome outcome;
+    {
+        PainterTarget sheet(image, kSheetFontPoints);
+        setPicture1(&sheet, PainterTarget::systemButtonFace());
+        outcome = Rebuilder(sheet, state, false, sep);
+        setPicture1(nullptr);
+    }
+    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return kExitSaveFailed;
+    return writeBytes(o.png, bytes) ? kExitOk : kExitSaveFailed;
+}
+
+// The page is made in memory: a drawing that stops early leaves no file behind.
+int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream&) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    RebuildOutcome outcome;
+    bool finished;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("tavro-nozzle"));
+        PainterTarget page(writer, {}, kPageFontPoints);
+        outcome = Rebuilder(page, state, o.tmpl, sep);
+        finished = page.finished() && outcome == RebuildOutcome::Drawn;
+    }
+    if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
+    if (!finished) return kExitError;
+    return writeBytes(o.pdf, bytes) ? kExitOk : kExitSaveFailed;
+}
+
+}  // namespace
+
+bool isOutputOption(const std::string& a) {
+    return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record";
+}
+
+std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
+    const std::string& a = args[i];
+    if (a == "--template") {
+        o.tmpl = true;
+        return "";
+    }
+    if (i + 1 >= args.size()) return a + " needs a value";
+    const std::string& v = args[++i];
+    if (a == "--png") {
+        o.png = v;
+    } else if (a == "--pdf") {
+        o.pdf = v;
+    } else if (a == "--record") {
+        o.record = v;
+    } else if (!parseSize(v, o.width, o.height)) {
+        return "bad size " + v + " (WxH expected)";
+    }
+    return "";
+}
+
+int drawOutputs(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+    if (!o.any()) return kExitOk;
+    ensureGuiApplication();
+    setErrorReporter([&err](const std::string& block) { err << errorReportText(block) << '\n'; });
+    setOffDesignNotifier([&err](const std::string& title, const std::string& text) {
+        err << title << '\n' << text << '\n';
+    });
+    int status = kExitOk;
+    const auto run = [&](const std::string& file, auto draw) {
+        if (file.empty() || status == kExitOffDesign) return;
+        const int s = draw(o, state, sep, err);
+        if (s == kExitOffDesign || status == kExitOk) status = s;
+    };
+    run(o.record, recordDrawing);
+    run(o.png, drawPng);
+    run(o.pdf, drawPdf);
+    setErrorReporter(nullptr);
+    setOffDesignNotifier(nullptr);
+    return status;
+}
+
+}  // namespace tavro

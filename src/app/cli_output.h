@@ -1,0 +1,30 @@
+// The drawing outputs of the command-line tool: PNG of the sheet, PDF page, recording.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "design_state.h"
+
+namespace tavro {
+
+struct OutputOptions {
+    std::string png, pdf, record;
+    int width = 700, height = 1000;
+    bool tmpl = false;
+    bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }
+};
+
+extern const char* const kOutputUsage;
+
+bool isOutputOption(const std::string& arg);
+// Reads the option at args[i] and its value (moving i onto it); "" or why it is wrong.
+std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o);
+
+// Draws the computed design into every requested output and returns the exit status: an
+// output is written only when its drawing was made completely.
+int drawOutputs(const OutputOptions& o, DesignState& state, char decimalSeparator,
+                std::ostream& err);
+
+}  // namespace tavro

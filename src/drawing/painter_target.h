@@ -1,0 +1,78 @@
+// The one QPainter back end of the drawing: the window's sheet image, a printer or a PDF page.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <functional>
+
+#include "drawing_target.h"
+
+class QImage;
+class QPagedPaintDevice;
+class QPaintDevice;
+
+namespace tavro {
+
+class PainterTarget : public DrawingTarget {
+  public:
+    // The window's sheet: an image the window owns, drawn in its device-independent pixels, so
+    // that an image with a device pixel ratio of 2 stays crisp.
+    explicit PainterTarget(QImage& sheet, double fontPoints = 8.25);
+    // A printer or PDF page. The print job starts with the first operation; abortJob is what
+    // cancels it (QPrinter::abort for a printer; nothing for a PDF writer, whose caller then
+    // throws the output away).
+    PainterTarget(QPagedPaintDevice& page, std::function<void()> abortJob, double fontPoints = 10);
+    // A page that was begun and never finished is aborted, never printed half-drawn.
+    ~PainterTarget() override;
+    PainterTarget(const PainterTarget&) = delete;
+    PainterTarget& operator=(const PainterTarget&) = delete;
+
+    // Whether the page was begun, and whether it was finished with endDoc.
+    bool started() const { return started_; }
+    bool finished() const { return finished_; }
+    // Cancels a begun, unfinished page.
+    void abortDoc();
+    // Ends painting on the sheet so that the window can show or export the image.
+    void release();
+
+    // The platform's button-face colour (the blank-sheet background).
+    static Rgb systemButtonFace();
+
+    void setScaleMode(int mode) override;
+    float scaleWidth() override;
+    float scaleHeight() override;
+    void cls() override;
+    void setBackColor(Rgb colour) override;
+    void setForeColor(Rgb colour) override;
+    void setDrawWidth(int width) override;
+    void setDrawStyle(int style) override;
+    void line(float x1, float y1, float x2, float y2, Rgb colour, bool box) override;
+    void circle(float x, float y, float radius, Rgb colour, float start, float end) override;
+    void setCurrentX(float x) override;
+    void setCurrentY(float y) override;
+    void print(const std::string& text) override;
+    float textWidth(const std::string& text) override;
+    float textHeight(const std::string& text) override;
+    double fontSize() override;
+    void setFontSize(double points) override;
+    void endDoc() override;
+
+  private:
+    QPainter& painter();
+    QPen pen(Rgb colour) const;
+    QFont font() const;
+    double pixelsPerDeviceWidth() const;
+
+    QPaintDevice& device_;
+    bool paper_;
+    std::function<void()> abortJob_;
+    QPainter painter_;
+    bool started_ = false, finished_ = false;
+    bool millimetres_ = false;
+    double points_;
+    Rgb back_ = kWhite, fore_ = kBlack;
+    int width_ = 1, style_ = kSolid;
+    float x_ = 0, y_ = 0;
+};
+
+}  // namespace tavro

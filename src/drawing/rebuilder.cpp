@@ -1,0 +1,183 @@
+// The nozzle drawing's entry point: sheet set-up, scale, axis, title, legend and note.
+#include "rebuilder.h"
+
+#include <iostream>
+#include <utility>
+
+#include "checked_ops.h"
+#include "faults.h"
+#include "number_text.h"
+
+namespace tavro {
+
+const char* const kOffDesignTitle = "Нерасчетный режим";
+const char* const kOffDesignText =
+    "Данные не попадают в экспериментальный диапазон. \r\nИзмените параметры ввода.";
+
+namespace {
+
+DrawingTarget* gPicture1 = nullptr;
+Rgb gButtonFace = kDefaultButtonFace;
+
+OffDesignNotifier& offDesignNotifier() {
+    static OffDesignNotifier n = [](const std::string& title, const std::string& text) {
+        std::cerr << title << ": " << text << '\n';
+    };
+    return n;
+}
+
+// Queries are operations of the target as well: they are asked one at a time, in a fixed
+// order, never as operands whose order the compiler picks.
+float fitScaleOf(DrawingTarget& t, const DesignState& s) {
+    const double height = t.scaleHeight();
+    const double width = t.scaleWidth();
+    return FitScale(s.Ln, s.Ra, s.Rc, height, width);
+}
+
+// Right-aligned by the width of the measuring text, some text lines above the bottom edge.
+void printFromBottomRight(DrawingTarget& t, const std::string& shown, const std::string& measured,
+                          double lines) {
+    const double sheetWidth = t.scaleWidth();
+    const double width = t.textWidth(measured);
+    const double sheetHeight = t.scaleHeight();
+    const double lineHeight = t.textHeight("L");
+    printAt(t, sheetWidth - width, sheetHeight - lines * lineHeight, shown);
+}
+
+// The legend's scale: "Масштаб v:1" when enlarged, "Масштаб 1:v" when reduced. The measuring
+// text is one space and "++" longer, which keeps the legend off the page edge.
+void printLegend(DrawingTarget& t, float scale, char sep) {
+    std::string shown, measured;
+    if (scale >= 1) {
+        const std::string v = formatRounded(scale, 3, sep);
+        shown = "Масштаб " + v + ":1";
+        measured = "Масштаб  " + v + ":1++";
+    } else {
+        const std::string v = formatRounded(single(div(1, scale)), 3, sep);
+        shown = "Масштаб 1:" + v;
+        measured = "Масштаб  1:" + v + "++";
+    }
+    printFromBottomRight(t, shown, measured, 4);
+}
+
+RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char sep) {
+    const bool window = &target == gPicture1;
+    float scale;
+    int contourWidth;
+    if (window) {
+        scale = fitScaleOf(target, s);
+        target.setScaleMode(kScaleUser);
+        if (scale <= 0) {
+            target.cls();
+            BlankSheet();
+            return RebuildOutcome::Blank;
+        }
+        target.cls();
+        contourWidth = 2;
+        target.setBackColor(kWhite);
+    } else {
+        target.setScaleMode(kScaleMillimetres);
+        if (tmpl) {
+            scale = 1;
+            contourWidth = 2;
+        } else {
+            scale = fitScaleOf(target, s);
+            contourWidth = 10;
+        }
+    }
+
+    s.AxisX = single(target.scaleWidth() / 2.0);
+    s.EntryY = single(target.scaleHeight() * 0.2);
+    const double axisX = s.AxisX, entryY = s.EntryY;
+    const double sc = scale;
+
+    target.setDrawWidth(1);
+    target.setDrawStyle(kDashDot);
+    segment(target, axisX, 0.75 * entryY, axisX, 1.25 * entryY + sc * s.Ln, kGrey);
+    target.setDrawStyle(kSolid);
+    const double yt = entryY + sc * (static_cast<double>(s.Ln) - s.La);
+    segment(target, axisX, yt, axisX, entryY + sc * s.Ln, kGrey);
+    segment(target, axisX - sc * s.Rkr, yt, axisX + sc * s.Rkr, yt, kGrey);
+
+    target.setDrawStyle(kSolid);
+    target.setDrawWidth(contourWidth);
+    target.setForeColor(kBlack);
+
+    target.setFontSize(target.fontSize() * 1.75);
+    printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
+    target.setFontSize(target.fontSize() / 1.75);
+
+    bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, axisX, entryY, sc);
+    clean = NozzleBuilder(target, s, scale, tmpl, contourWidth, sep) && clean;
+
+    target.setFontSize(target.fontSize() * 1.5);
+    target.setForeColor(kBlack);
+    if (!window) printLegend(target, scale, sep);
+    if (!s.Note.empty()) {
+        printFromBottomRight(target, s.Note, s.Note + "++", 2);
+    }
+    target.setFontSize(target.fontSize() / 1.5);
+
+    if (!window) target.endDoc();
+    return clean ? RebuildOutcome::Drawn : RebuildOutcome::Failed;
+}
+
+}  // namespace
+
+void setPicture1(DrawingTarget* sheet, Rgb buttonFace) {
+    gPicture1 = sheet;
+    gButtonFace = buttonFace;
+}
+
+DrawingTarget* picture1() {
+    return gPicture1;
+}
+
+Rgb buttonFaceColour() {
+    return gButtonFace;
+}
+
+void setOffDesignNotifier(OffDesignNotifier notifier) {
+    offDesignNotifier() = std::move(notifier);
+}
+
+void notifyOffDesign() {
+    if (offDesignNotifier()) offDesignNotifier()(kOffDesignTitle, kOffDesignText);
+}
+
+float FitScale(double length, double radius1, double radius2, double sheetHeight,
+               double sheetWidth) {
+    if (length <= 0 || radius1 <= 0 || radius2 <= 0) return 0;
+    const double r = radius1 > radius2 ? radius1 : radius2;
+    const double lengthFit = div(sheetHeight, length);
+    const double widthFit = div(div(sheetWidth, r), 2);
+    const double base = 0.8 * lengthFit < 1.8 * widthFit ? lengthFit : widthFit;
+    return single(0.6 * base);
+}
+
+void BlankSheet() {
+    DrawingTarget* sheet = gPicture1;
+    if (!sheet) return;
+    const std::string s = "ВВЕДИТЕ ПАРАМЕТРЫ СОПЛА В БЕЛЫЕ ПОЛЯ";
+    sheet->setBackColor(gButtonFace);
+    const double width = sheet->scaleWidth();
+    const double textWidth = sheet->textWidth(s);
+    const double height = sheet->scaleHeight();
+    printAt(*sheet, width / 2 - textWidth / 2, height / 2, s);
+}
+
+RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, bool tmpl,
+                         char decimalSeparator) {
+    if (!state.InRange) {
+        notifyOffDesign();
+        return RebuildOutcome::OffDesign;
+    }
+    try {
+        return rebuild(target, state, tmpl, decimalSeparator);
+    } catch (const CalcFault&) {
+        reportError("Rebuilder");
+        return RebuildOutcome::Failed;
+    }
+}
+
+}  // namespace tavro

@@ -1,0 +1,139 @@
+// The tool's drawing outputs: statuses, files, and a template that measures true to size.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "cli.h"
+#include "drawing_support.h"
+#include "page_pixels.h"
+
+namespace tavro::test {
+namespace {
+
+const std::vector<std::string> kExample = {"calc", "Rkr=10", "Qa=10", "k=1.24", "Pk=5", "H=0"};
+const std::vector<std::string> kOffDesign = {"calc",   "Rkr=10", "Qa=15",
+                                             "k=1.24", "Pk=30",  "H=150000"};
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> design;
+    std::vector<std::string> options;  // "@" stands for the temporary directory
+    int status;
+    std::vector<const char*> files;
+    const char* errorText;
+};
+
+class Outputs : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(Outputs, StatusFilesAndMessages) {
+    const CliCase& c = GetParam();
+    QTemporaryDir dir;
+    std::vector<std::string> args = c.design;
+    for (std::string o : c.options) {
+        if (o.rfind('@', 0) == 0)
+            o = dir.filePath(QString::fromStdString(o.substr(1))).toStdString();
+        args.push_back(o);
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli(args, out, err), c.status) << err.str();
+    for (const char* f : {"a.png", "a.pdf", "a.rec"}) {
+        const bool wanted =
+            std::find(c.files.begin(), c.files.end(), std::string(f)) != c.files.end();
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(f)), wanted) << f;
+    }
+    EXPECT_NE(err.str().find(c.errorText), std::string::npos) << err.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Outputs,
+    ::testing::Values(
+        CliCase{"all",
+                kExample,
+                {"--png", "@a.png", "--pdf", "@a.pdf", "--record", "@a.rec"},
+                kExitOk,
+                {"a.png", "a.pdf", "a.rec"},
+                ""},
+        CliCase{"template", kExample, {"--pdf", "@a.pdf", "--template"}, kExitOk, {"a.pdf"}, ""},
+        CliCase{"off_design",
+                kOffDesign,
+                {"--png", "@a.png", "--pdf", "@a.pdf"},
+                kExitOffDesign,
+                {},
+                "Нерасчетный режим\nДанные не попадают"},
+        CliCase{"no_size",
+                {"calc", "--no-check", "Rkr=10", "Qa=10", "k=1.24", "Pk=5", "Qc=90", "Rc=1e30"},
+                {"--png", "@a.png", "--pdf", "@a.pdf"},
+                kExitError,
+                {},
+                "nothing to draw"},
+        CliCase{
+            "bad_size", kExample, {"--png", "@a.png", "--size", "70x"}, kExitUsage, {}, "bad size"},
+        CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Png, HasTheRequestedSize) {
+    QTemporaryDir dir;
+    std::vector<std::string> args = kExample;
+    const std::string png = dir.filePath("a.png").toStdString();
+    for (const std::string& a :
+         {std::string("--png"), png, std::string("--size"), std::string("320x480")})
+        args.push_back(a);
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli(args, out, err), kExitOk);
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(320, 480));
+}
+
+struct TemplateCase {
+    const char* name;
+    const char* rc;
+    const char* qc;
+};
+
+class FullSize : public ::testing::TestWithParam<TemplateCase> {};
+
+// Printed at 100 %, the template's exit diameter and overall length are the design's within a
+// tenth of a millimetre: rendered at 600 dpi, one pixel is 0.042 mm.
+TEST_P(FullSize, ContourMeasuresTrue) {
+    const TemplateCase& c = GetParam();
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("t.pdf").toStdString();
+    std::vector<std::string> args = kExample;
+    for (const std::string& a : {"Rc=" + std::string(c.rc), "Qc=" + std::string(c.qc),
+                                 std::string("--pdf"), pdf, std::string("--template")})
+        args.push_back(a);
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli(args, out, err), kExitOk) << err.str();
+    const DesignState s = computedDesign({}, c.rc, c.qc);
+
+    constexpr int dpi = 600;
+    constexpr double mmPerPixel = 25.4 / dpi;
+    const double pen = 2 * 25.4 / 600;  // contour width 2 device pixels of the 600 dpi page
+    const GreyPage page = renderPdf(pdf, dpi);
+    ASSERT_GT(page.width, 4900);  // A4 is 595 points wide in a PDF
+    // The contour; the legend at the foot of the page stays out of the window.
+    const int foot = static_cast<int>(250 / mmPerPixel);
+    const Extent all = darkExtent(page, 0, 0, page.width, foot);
+    ASSERT_FALSE(all.empty());
+    const double length = (all.bottom - all.top + 1) * mmPerPixel - pen;
+    EXPECT_NEAR(length, s.Ln, 0.1);
+    EXPECT_NEAR(all.top * mmPerPixel + pen / 2, 0.2 * 297, 0.1) << "entrance at a fifth";
+
+    const Extent lip = darkExtent(page, 0, all.bottom - static_cast<int>(1 / mmPerPixel),
+                                  page.width, all.bottom + 1);
+    const double exitDiameter = (lip.right - lip.left + 1) * mmPerPixel - pen;
+    EXPECT_NEAR(exitDiameter, 2 * s.Ra, 0.1);
+    EXPECT_NEAR((lip.left + lip.right + 1) / 2.0, page.width / 2.0, 2) << "on the axis";
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, FullSize,
+                         ::testing::Values(TemplateCase{"cone", "30", "45"},
+                                           TemplateCase{"fillet", "12", "45"},
+                                           TemplateCase{"plain", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tavro::test
