@@ -351,14 +351,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && activatePending_ && !activating_) {
-        activatePending_ = false;
-        // After the activation itself has been handled, as the platform would.
-        QTimer::singleShot(0, this, [this] {
-            activating_ = true;
-            logic_.Form_Activate();
-            activating_ = false;
-        });
+    // The first showing counts as an activation even where no window manager activates it.
+    if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
+        if (event->type() == QEvent::Show) {
+            shownOnce_ = true;
+            activateWindow();
+        }
+        if (activatePending_) {
+            // After the activation itself has been handled, as the platform would.
+            QTimer::singleShot(0, this, [this] { runActivate(); });
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
@@ -368,6 +370,14 @@ bool Form1::event(QEvent* event) {
         }
     }
     return QMainWindow::event(event);
+}
+
+void Form1::runActivate() {
+    if (!activatePending_ || activating_) return;
+    activatePending_ = false;
+    activating_ = true;
+    logic_.Form_Activate();
+    activating_ = false;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -70,6 +70,7 @@ class Form1 : public QMainWindow, public View {
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
+    void runActivate();
 
     DesignState& state_;
     std::string appDir_;
@@ -85,6 +86,7 @@ class Form1 : public QMainWindow, public View {
     QPointer<FrmAbout> about_;
     bool activatePending_ = true;
     bool activating_ = false;
+    bool shownOnce_ = false;
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.

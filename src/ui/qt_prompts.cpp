@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 
 #include "small_windows.h"
 
@@ -52,6 +54,16 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+    }
+    // The program speaks Russian, its buttons too.
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Yes, "Да"},
+        {QMessageBox::No, "Нет"},
+        {QMessageBox::Cancel, "Отмена"},
+    };
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(name));
     }
     // The first button is the default; closing the box counts as its escape button.
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);

@@ -1,0 +1,156 @@
+// The main window's wiring on real widgets (offscreen): fields, keys, menus, sheet and hints.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "document_commands.h"
+#include "faults.h"
+#include "form1.h"
+#include "sheet_output.h"
+#include "sheet_widget.h"
+
+namespace tavro {
+namespace {
+
+// Types text as the keyboard would, one character at a time, whatever its script.
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+struct Program {
+    QTemporaryDir dir;
+    DesignState state;
+    Form1 form{state, dir.path().toStdString(), '.'};
+    QtSheetOutput output{state, form.prompts(), dir.path().toStdString(), '.'};
+    DocumentCommands commands{state, form, form.prompts(), &output, dir.path().toStdString(), '.'};
+
+    Program() {
+        connectDocumentCommands(form, commands, output);
+        form.Form_Load();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        settle();
+    }
+    static void settle() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    void typeAndEnter(const QString& text) {
+        typeText(focused(), text);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        settle();
+    }
+};
+
+// Reads and closes the message box that the next step shows.
+void closeNextMessageBox(QString& seen) {
+    QTimer::singleShot(20, [&seen] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                seen = box->windowTitle() + "|" + box->text();
+                box->accept();
+            }
+        }
+    });
+}
+
+TEST(Form1Wiring, EnterWalksTheFieldsAndAChangeMakesTheButtonBold) {
+    Program p;
+    EXPECT_EQ(p.focused(), p.form.field(kRowTitle));
+    EXPECT_EQ(p.form.windowTitle(), QStringLiteral("Tavro-nozzle          "));
+    EXPECT_FALSE(p.form.action("mnuFileSave")->isEnabled());
+    EXPECT_FALSE(p.form.computeButton()->font().bold());
+
+    QTest::keyClick(p.focused(), Qt::Key_Return);
+    EXPECT_EQ(p.focused(), p.form.field(kRowRkr));
+    p.typeAndEnter(QStringLiteral("10"));
+    EXPECT_EQ(p.state.Rkr, 10.0f);
+    EXPECT_EQ(p.focused(), p.form.field(kRowQa));
+    EXPECT_TRUE(p.form.computeButton()->font().bold());
+    EXPECT_TRUE(p.form.action("mnuFileSave")->isEnabled());
+    EXPECT_TRUE(p.form.action("mnuEditRestore")->isEnabled());
+}
+
+TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
+    Program p;
+    QTest::keyClick(p.focused(), Qt::Key_Return);
+    for (const char* t : {"10", "10", "1.24", "5", "0", "30", "45"}) {
+        p.typeAndEnter(QString::fromUtf8(t));
+    }
+    const QImage before = p.form.sheet()->image().copy();
+    QTest::mouseClick(p.form.computeButton(), Qt::LeftButton);
+    p.settle();
+    EXPECT_EQ(p.form.field(kRowLn)->text(), QStringLiteral("76.63"));
+    EXPECT_FALSE(p.form.computeButton()->font().bold());
+    const QImage& after = p.form.sheet()->image();
+    EXPECT_NE(before, after);
+    EXPECT_EQ(after.pixelColor(2, 2), QColor(255, 255, 255));  // a drawing on white
+    int black = 0;
+    for (int y = 0; y < after.height(); y += 2) {
+        for (int x = 0; x < after.width(); x += 2) black += after.pixelColor(x, y) == Qt::black;
+    }
+    EXPECT_GT(black, 50);  // the contour
+}
+
+TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
+    Program p;
+    bool asked = false;
+    p.form.setMenuHandler("mnuFileSaveAs", [&] { asked = true; });
+    typeText(p.focused(), QStringLiteral("abc"));
+    QTest::keyClick(p.focused(), Qt::Key_A, Qt::ControlModifier);
+    p.settle();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(static_cast<QLineEdit*>(p.focused())->hasSelectedText());
+
+    // A disabled item cannot be chosen by its shortcut.
+    bool saved = false;
+    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+    QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
+    p.settle();
+    EXPECT_FALSE(saved);
+}
+
+TEST(Form1Wiring, DoubleClickOnAStarredCaptionShowsItsHint) {
+    Program p;
+    QString text;
+    closeNextMessageBox(text);
+    QTest::mouseDClick(p.form.label(kRowH), Qt::LeftButton);
+    EXPECT_EQ(text,
+              QStringLiteral("Пояснения, рекомендации|Программа корректно считает давление до "
+                             "высоты 120 км."));
+}
+
+TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
+    Program p;
+    typeText(p.focused(), QStringLiteral("Сопло№1 €中"));
+    QLineEdit* title = p.form.field(kRowTitle);
+    title->insert(QStringLiteral("中"));
+    EXPECT_EQ(title->text(), QStringLiteral("Сопло№1 €"));
+}
+
+}  // namespace
+}  // namespace tavro
+
+int main(int argc, char** argv) {
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    QApplication app(argc, argv);
+    tavro::setErrorReporter([](const std::string&) {});
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
