@@ -292,6 +292,7 @@ void Form1::redrawSheet() {
     Rebuilder(*sheetTarget_, state_, false, logic_.decimalSeparator());
     sheetTarget_->release();
     Picture1_->update();
+    if (onSheetDrawn) onSheetDrawn();
 }
 
 int Form1::rowOf(QObject* object) const {

@@ -91,6 +91,8 @@ class Form1 : public QMainWindow, public View {
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.
     std::function<bool()> onClose;
+    // Called after each drawing of the sheet (the start-up benchmark waits for the first).
+    std::function<void()> onSheetDrawn;
 };
 
 class DocumentCommands;

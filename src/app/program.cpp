@@ -1,0 +1,79 @@
+// The window program tavro-nozzle: set-up of Qt, the main window and its commands.
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "document_commands.h"
+#include "faults.h"
+#include "form1.h"
+#include "program.h"
+#include "rebuilder.h"
+#include "sheet_output.h"
+
+namespace {
+
+bool haveDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+char decimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
+}
+
+void runTimeError(const std::string& block) {
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
+                          QString::fromStdString(tavro::errorReportText(block))
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace
+
+namespace tavro {
+
+int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
+    if (!haveDisplay()) {
+        std::fputs(
+            "tavro-nozzle is a window program and needs a graphical session (no DISPLAY or "
+            "WAYLAND_DISPLAY is set).\nTo try it without a screen: xvfb-run -s '-screen 0 "
+            "1280x1024x24' build/src/app/tavro-nozzle\nThe command-line tool works anywhere: "
+            "build/src/app/tavro-nozzle-cli calc Rkr=10 Qa=10 k=1.24 Pk=5 H=0\n",
+            stderr);
+        return 1;
+    }
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication app(argc, argv);
+
+    tavro::setErrorReporter(runTimeError);
+    tavro::setOffDesignNotifier([](const std::string& title, const std::string& text) {
+        QMessageBox::critical(
+            QApplication::activeWindow(), QString::fromStdString(title),
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    });
+
+    const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
+    const char sep = decimalSeparator();
+    tavro::DesignState state;
+    tavro::Form1 form(state, appDir, sep);
+    tavro::QtSheetOutput output(state, form.prompts(), appDir, sep);
+    tavro::DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
+    tavro::connectDocumentCommands(form, commands, output);
+    if (quitAfterFirstDrawing) {
+        form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
+    }
+    form.Form_Load();
+    form.show();
+    return app.exec();
+}
+
+}  // namespace tavro
