@@ -39,6 +39,7 @@ QLabel* label(QWidget* parent, const QString& text, int l, int t, int w, int h) 
 
 void fixedDialog(QDialog* d, const QString& caption, int width, int height) {
     d->setWindowTitle(caption);
+    d->setFont(msSansSerif(8.25, false));  // the dialogs' own default face
     d->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                       Qt::WindowCloseButtonHint);
     d->setFixedSize(twips(width), twips(height));
@@ -96,9 +97,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
               "профилированного сопла. Позволяет получить визуальное  представление  "
               "создаваемого  профиля,   сделать чертеж,  рассчитать  параметры  и  "
               "распечатать  шаблон для изготовления сопла.\n"
-              "       Профиль рассчитывается по опубликованной методике проектирования "
-              "профилированных сопел: изоэнтропическое расширение до давления на расчетной "
-              "высоте и эмпирические графики длины диффузора и угла раскрытия.\n\n"
+              "       Расчет ведется по опубликованной методике профилирования сверхзвуковых "
+              "сопел с эмпирическими графиками длины диффузора и угла раскрытия.\n\n"
               "Tavro-nozzle\n\nсвободная программа"),
           180, 1125, 6435, 2250);
     label(this, QStringLiteral("   Сайты автора:"), 120, 3480, 3015, 255);
@@ -120,7 +120,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     etched->setFrameShadow(QFrame::Sunken);
     place(etched, 90, 4305, 6510, 30);
     label(this,
-          QStringLiteral("Программа распространяется свободно и без каких-либо гарантий.\n"
+          QStringLiteral("Распространяется свободно, без гарантий.\n"
                          "Последнюю версию можно найти на: "),
           240, 4440, 6375, 555);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -134,7 +134,7 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     fixedDialog(this, QStringLiteral("Помощь"), 6960, 6450);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(128, 128, 128));  // the application-workspace colour
+    pal.setColor(QPalette::Window, QColor(171, 171, 171));  // the application-workspace colour
     setPalette(pal);
 
     auto frame = [](QWidget* parent, const QString& caption, bool bold, int l, int t, int w,
@@ -145,8 +145,8 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
         return g;
     };
     auto text = [](QWidget* parent, const QString& t, int l, int top, int w, int h) {
-        QLabel* lab = label(parent, t, l, top, w, h);
-        lab->setFont(QFont());
+        // The texts keep the window's own face, not their frame's caption font.
+        label(parent, t, l, top, w, h)->setFont(msSansSerif(8.25, false));
     };
     QGroupBox* menu = frame(this, QStringLiteral("Меню"), true, 120, 120, 6735, 3015);
     QGroupBox* file = frame(menu, QStringLiteral("Файл"), false, 120, 360, 6495, 1215);
