@@ -141,6 +141,14 @@ TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
     QLineEdit* title = p.form.field(kRowTitle);
     title->insert(QStringLiteral("中"));
     EXPECT_EQ(title->text(), QStringLiteral("Сопло№1 €"));
+
+    // A text from a foreign file can still be corrected: what cannot be stored goes.
+    QLineEdit* note = p.form.field(kRowNote);
+    note->setText(QStringLiteral("中x😀"));
+    note->setFocus();
+    note->end(false);
+    typeText(note, QStringLiteral("y"));
+    EXPECT_EQ(note->text(), QStringLiteral("xy"));
 }
 
 }  // namespace
