@@ -86,6 +86,45 @@ void DocumentCommands::writeLastState() {
     WriteLastState(appDir_, s_.DocumentPath);
 }
 
+// Save and Save As: the write, then either the saved state or, after a failure, the word that it
+// failed and the previous document path, which the caption still shows.
+void DocumentCommands::writeDocument(const std::string& previousPath) {
+    if (SaveParams(s_.DocumentPath, s_, view_)) {
+        markSaved(true);
+        return;
+    }
+    s_.DocumentPath = previousPath;
+    saveFailed();
+}
+
+// The save step of Exit, window closing and Clear: a name with overwrite control, the write,
+// and after a failed write the user's consent to go on without it.
+DocumentCommands::SaveStep DocumentCommands::saveBeforeLeaving(bool clearing) {
+    std::string path;
+    switch (chooseSaveName(kDataFilter, s_.DocumentPath, path)) {
+        case Choice::DialogCancelled:
+            return SaveStep::DialogCancelled;
+        case Choice::OverwriteCancelled:
+            return SaveStep::Stop;
+        case Choice::Accepted:
+            break;
+    }
+    const std::string previous = s_.DocumentPath;
+    s_.DocumentPath = path;
+    if (clearing) takeFieldTexts();
+    if (SaveParams(s_.DocumentPath, s_, view_)) {
+        if (clearing) {
+            markSaved(true);
+        } else {
+            prompts_.confirmSaved();
+        }
+        return SaveStep::Proceed;
+    }
+    if (continueAfterFailedSave()) return SaveStep::Proceed;
+    s_.DocumentPath = previous;
+    return SaveStep::Stop;
+}
+
 void DocumentCommands::mnuFileOpen_Click() {
     try {
         if (s_.Modified) {
@@ -131,13 +170,7 @@ void DocumentCommands::mnuFileSave_Click() {
             if (!prompts_.saveFileName(kDataFilter, "", chosen)) return;
             s_.DocumentPath = chosen;
         }
-        if (SaveParams(s_.DocumentPath, s_, view_)) {
-            markSaved(true);
-        } else {
-            // The caption still names the previous document, and so does the path.
-            s_.DocumentPath = previous;
-            saveFailed();
-        }
+        writeDocument(previous);
     } catch (const std::exception&) {
     }
 }
@@ -149,12 +182,7 @@ void DocumentCommands::mnuFileSaveAs_Click() {
         const std::string previous = s_.DocumentPath;
         s_.DocumentPath = path;
         takeFieldTexts();
-        if (SaveParams(s_.DocumentPath, s_, view_)) {
-            markSaved(true);
-        } else {
-            s_.DocumentPath = previous;
-            saveFailed();
-        }
+        writeDocument(previous);
     } catch (const std::exception&) {
     }
 }
@@ -238,22 +266,9 @@ void DocumentCommands::mnuEditCls_Click() {
     try {
         if (s_.Modified) {
             switch (saveQuestion()) {
-                case Answer::Yes: {
-                    std::string path;
-                    if (chooseSaveName(kDataFilter, s_.DocumentPath, path) != Choice::Accepted) {
-                        return;
-                    }
-                    const std::string previous = s_.DocumentPath;
-                    s_.DocumentPath = path;
-                    takeFieldTexts();
-                    if (SaveParams(s_.DocumentPath, s_, view_)) {
-                        markSaved(true);
-                    } else if (!continueAfterFailedSave()) {
-                        s_.DocumentPath = previous;
-                        return;
-                    }
+                case Answer::Yes:
+                    if (saveBeforeLeaving(true) != SaveStep::Proceed) return;
                     break;
-                }
                 case Answer::No:
                     break;
                 default:

@@ -42,6 +42,7 @@ class DocumentCommands {
 
   private:
     enum class Choice { Accepted, DialogCancelled, OverwriteCancelled };
+    enum class SaveStep { Proceed, Stop, DialogCancelled };
 
     Answer saveQuestion();
     Choice chooseSaveName(const std::string& filter, const std::string& initial, std::string& path);
@@ -50,6 +51,8 @@ class DocumentCommands {
     void markSaved(bool setCaption);
     void takeFieldTexts();
     void writeLastState();
+    void writeDocument(const std::string& previousPath);
+    SaveStep saveBeforeLeaving(bool clearing);
 
     DesignState& s_;
     View& view_;
