@@ -59,7 +59,9 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     EXPECT_EQ(offDesign, std::vector<std::string>(state.InRange ? 0 : 1, kOffDesignTitle));
     const QStringList left = QDir(dir.path()).entryList(QDir::Files);
     EXPECT_EQ(left.size(), c.pdf ? 1 : 0) << left.join(' ').toStdString();
-    if (c.pdf) EXPECT_TRUE(readBytes(QString::fromStdString(chosen)).startsWith("%PDF-"));
+    if (c.pdf) {
+        EXPECT_TRUE(readBytes(QString::fromStdString(chosen)).startsWith("%PDF-"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
