@@ -4,6 +4,8 @@
 #include <setjmp.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
 
 /* jpeglib.h needs size_t and FILE first. */
 #include <jpeglib.h>
@@ -26,18 +28,24 @@ __attribute__((visibility("default"))) int SaveToJpg1(const SheetPixels* sheet, 
     }
     FILE* out = fopen(path, "wb");
     if (!out) return 0;
+    /* Only a picture file of our own is taken away after a failed write, never a device such
+       as a full disk's /dev/full that the path happens to name. */
+    struct stat target;
+    const int ownFile = fstat(fileno(out), &target) == 0 && S_ISREG(target.st_mode);
 
     /* volatile: they are read after a longjmp out of the library. */
     unsigned char* volatile row = (unsigned char*)malloc((size_t)width * 3);
     struct jpeg_compress_struct info;
     struct ErrorExit error;
+    /* Destroying a never-created compressor (no row buffer) must find nothing to free. */
+    memset(&info, 0, sizeof info);
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = onError;
     if (!row || setjmp(error.jump)) {
         jpeg_destroy_compress(&info);
         free(row);
         fclose(out);
-        remove(path);
+        if (ownFile) remove(path);
         return 0;
     }
     jpeg_create_compress(&info);
@@ -65,6 +73,6 @@ __attribute__((visibility("default"))) int SaveToJpg1(const SheetPixels* sheet, 
     jpeg_destroy_compress(&info);
     free(row);
     const int closed = fclose(out) == 0;
-    if (!closed) remove(path);
+    if (!closed && ownFile) remove(path);
     return closed;
 }

@@ -1,14 +1,18 @@
 // Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
 #include "sheet_output.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
+#include "file_text.h"
 #include "painter_target.h"
 #include "rebuilder.h"
 #include "savtojpg.h"
@@ -39,22 +43,34 @@ bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
     const SheetPixels handle{reinterpret_cast<const uint32_t*>(pixels.constBits()),
                              static_cast<int32_t>(pixels.bytesPerLine()), pixels.width(),
                              pixels.height()};
-    const QString target = QString::fromStdString(path);
-    const QByteArray encoded = QFile::encodeName(target);
-    const int written = save(&handle, encoded.constData(), pixels.height(), pixels.width());
-    // The module's word is not enough: a JPEG file must be there.
-    QFile file(target);
-    if (!written || !file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(3);
-    return head.size() == 3 && static_cast<unsigned char>(head[0]) == 0xFF &&
-           static_cast<unsigned char>(head[1]) == 0xD8;
+    // The module writes into a folder of our own, and the picture takes the chosen name only
+    // once it is there whole: a module that writes nothing never passes for a saved picture
+    // by an older file of that name, and a failed export leaves the older file as it was.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return false;
+    const QString written = scratch.filePath(QStringLiteral("sheet.jpg"));
+    if (!save(&handle, QFile::encodeName(written).constData(), pixels.height(), pixels.width()))
+        return false;
+    QFile file(written);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "jpeg");
+    if (reader.size() != pixels.size()) return false;
+    return replaceFile(QString::fromStdString(path), bytes, nullptr);
 }
 
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
     QString pdfPath;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer on this machine: the page goes to a PDF file the user names.
+        // No printer on this machine: the page goes to a PDF file the user names, unless
+        // there is no page to print, which the user hears before being asked for a name.
+        if (!state_.InRange) {
+            notifyOffDesign();
+            return;
+        }
         std::string chosen;
         if (!prompts_.saveFileName("PDF (*.pdf)", "", chosen)) return;
         pdfPath = QString::fromStdString(chosen);

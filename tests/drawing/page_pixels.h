@@ -57,4 +57,34 @@ inline Extent darkExtent(const GreyPage& p, int x0, int y0, int x1, int y1, int 
     return e;
 }
 
+// A full-size template's contour as printed: overall length and exit diameter in millimetres,
+// the stroke width taken off, and where it sits on the page.
+struct TemplateSize {
+    bool found = false;
+    double length = 0, exitDiameter = 0;
+    double topMm = 0;         // the entrance's distance from the top of the page
+    double axisOffsetMm = 0;  // the exit's middle from the middle of the page
+};
+
+// Renders the PDF at 600 dpi (one pixel is 0.042 mm) and measures the dark contour above
+// footMm, where the scale legend begins; penMm is the contour's stroke width on the page.
+inline TemplateSize measureTemplate(const std::string& pdf, double penMm, double footMm = 250) {
+    constexpr int dpi = 600;
+    constexpr double mmPerPixel = 25.4 / dpi;
+    TemplateSize t;
+    const GreyPage page = renderPdf(pdf, dpi);
+    if (page.width == 0) return t;
+    const Extent all = darkExtent(page, 0, 0, page.width, static_cast<int>(footMm / mmPerPixel));
+    if (all.empty()) return t;
+    // The exit lip: the last millimetre of the contour.
+    const Extent lip = darkExtent(page, 0, all.bottom - static_cast<int>(1 / mmPerPixel),
+                                  page.width, all.bottom + 1);
+    t.found = true;
+    t.length = (all.bottom - all.top + 1) * mmPerPixel - penMm;
+    t.exitDiameter = (lip.right - lip.left + 1) * mmPerPixel - penMm;
+    t.topMm = all.top * mmPerPixel + penMm / 2;
+    t.axisOffsetMm = ((lip.left + lip.right + 1) / 2.0 - page.width / 2.0) * mmPerPixel;
+    return t;
+}
+
 }  // namespace tavro::test

@@ -96,7 +96,7 @@ struct TemplateCase {
 class FullSize : public ::testing::TestWithParam<TemplateCase> {};
 
 // Printed at 100 %, the template's exit diameter and overall length are the design's within a
-// tenth of a millimetre: rendered at 600 dpi, one pixel is 0.042 mm.
+// tenth of a millimetre.
 TEST_P(FullSize, ContourMeasuresTrue) {
     const TemplateCase& c = GetParam();
     QTemporaryDir dir;
@@ -109,24 +109,13 @@ TEST_P(FullSize, ContourMeasuresTrue) {
     ASSERT_EQ(runCli(args, out, err), kExitOk) << err.str();
     const DesignState s = computedDesign({}, c.rc, c.qc);
 
-    constexpr int dpi = 600;
-    constexpr double mmPerPixel = 25.4 / dpi;
-    const double pen = 2 * 25.4 / 600;  // contour width 2 device pixels of the 600 dpi page
-    const GreyPage page = renderPdf(pdf, dpi);
-    ASSERT_GT(page.width, 4900);  // A4 is 595 points wide in a PDF
-    // The contour; the legend at the foot of the page stays out of the window.
-    const int foot = static_cast<int>(250 / mmPerPixel);
-    const Extent all = darkExtent(page, 0, 0, page.width, foot);
-    ASSERT_FALSE(all.empty());
-    const double length = (all.bottom - all.top + 1) * mmPerPixel - pen;
-    EXPECT_NEAR(length, s.Ln, 0.1);
-    EXPECT_NEAR(all.top * mmPerPixel + pen / 2, 0.2 * 297, 0.1) << "entrance at a fifth";
-
-    const Extent lip = darkExtent(page, 0, all.bottom - static_cast<int>(1 / mmPerPixel),
-                                  page.width, all.bottom + 1);
-    const double exitDiameter = (lip.right - lip.left + 1) * mmPerPixel - pen;
-    EXPECT_NEAR(exitDiameter, 2 * s.Ra, 0.1);
-    EXPECT_NEAR((lip.left + lip.right + 1) / 2.0, page.width / 2.0, 2) << "on the axis";
+    // The contour is 2 device pixels of the 600 dpi page wide.
+    const TemplateSize t = measureTemplate(pdf, 2 * 25.4 / 600);
+    ASSERT_TRUE(t.found);
+    EXPECT_NEAR(t.length, s.Ln, 0.1);
+    EXPECT_NEAR(t.exitDiameter, 2 * s.Ra, 0.1);
+    EXPECT_NEAR(t.topMm, 0.2 * 297, 0.1) << "entrance at a fifth of the A4 page";
+    EXPECT_NEAR(t.axisOffsetMm, 0, 0.1) << "on the axis";
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, FullSize,

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# One session of the window program under Xvfb, by keystrokes only: open, edit, save, JPEG, exit.
+# Usage: window_session.sh APP_DIR START_FILE
+#   APP_DIR holds tavro-nozzle and libsavtojpg.so; START_FILE is a 22-line parameter file.
+set -euo pipefail
+
+app_dir=$1
+start_file=$2
+here=$(cd "$(dirname "$0")" && pwd)
+deadline=$((SECONDS + 50))
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+
+cleanup() {
+    for pid in $app_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap "exit 1" TERM INT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n ${DISPLAY:-} ]]; then import -window root "$work/fail.png" 2>/dev/null || true; fi
+    [[ -s $work/app.err ]] && sed 's/^/  program: /' "$work/app.err" >&2
+    exit 1
+}
+
+# Polls a condition every 50 ms until it holds, the seconds run out or the session's time does.
+wait_for() {
+    local what=$1 seconds=$2
+    shift 2
+    local until=$((SECONDS + seconds))
+    ((until > deadline)) && until=$deadline
+    until "$@"; do
+        ((SECONDS < until)) || fail "timed out waiting for $what"
+        [[ -z $app_pid ]] || kill -0 "$app_pid" 2>/dev/null || [[ $what == "the program to end" ]] ||
+            fail "the program ended while waiting for $what"
+        sleep 0.05
+    done
+}
+
+window() { xdotool search --name "$1" 2>/dev/null | head -n 1; }
+window_shown() { [[ -n $(window "$1") ]]; }
+window_gone() { [[ -z $(window "$1") ]]; }
+# There is no window manager: the keyboard goes where it is sent.
+focus() {
+    wait_for "window '$1'" 10 window_shown "$1"
+    xdotool windowfocus --sync "$(window "$1")"
+}
+main_window='^Tavro-nozzle {2}'
+
+# The program looks for its module and last.srd beside itself.
+mkdir -p "$work/app" "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$app_dir/tavro-nozzle" "$app_dir/libsavtojpg.so" "$work/app/"
+data=$work/data
+cp "$start_file" "$data/start.dat"
+cp "$start_file" "$data/design.dat"
+printf '"%s"\r\n' "$data/start.dat" >"$work/app/last.srd"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+display_known() { [[ -s $work/display ]]; }
+wait_for "Xvfb" 10 display_known
+export DISPLAY=:$(head -n 1 "$work/display")
+
+# libdbus keeps a buffer for the life of the process; everything else must be freed.
+QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime" \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$here/lsan.supp" \
+    "$work/app/tavro-nozzle" >"$work/app.out" 2>"$work/app.err" &
+app_pid=$!
+
+# Start-up loads the file last.srd names.
+wait_for "the main window" 20 window_shown "${main_window}.*/start\.dat$"
+
+# Ctrl+O, the path typed into the file dialog.
+focus "$main_window"
+xdotool key ctrl+o
+focus '^Open$'
+xdotool key End shift+Home
+xdotool type --delay 2 "$data/design.dat"
+xdotool key Return
+wait_for "the opened file's caption" 10 window_shown "${main_window}.*/design\.dat$"
+
+# Enter walks from the title to the throat radius, whose 5 becomes 12.
+focus "$main_window"
+xdotool key Return Home shift+End
+xdotool type 12
+xdotool key Return
+
+# Ctrl+S saves to the open file and the confirmation closes itself.
+xdotool key ctrl+s
+wait_for "the save confirmation" 10 window_shown "^O'k$"
+wait_for "the save confirmation to close" 10 window_gone "^O'k$"
+
+# Ctrl+J, a name typed over the offered one.
+focus "$main_window"
+xdotool key ctrl+j
+focus '^Save As$'
+xdotool key End shift+Home
+xdotool type --delay 2 "$data/sheet.jpg"
+xdotool key Return
+wait_for "the export confirmation" 10 window_shown "^O'k$"
+wait_for "the export confirmation to close" 10 window_gone "^O'k$"
+eval "$(xdotool getwindowgeometry --shell "$(window "$main_window")")"
+window_height=$HEIGHT
+
+# Ctrl+Q; a save question is answered with its default, Yes.
+focus "$main_window"
+xdotool key ctrl+q
+ended() {
+    if window_shown '^Данные были изменены$'; then
+        xdotool windowfocus --sync "$(window '^Данные были изменены$')" key Return
+    fi
+    ! kill -0 "$app_pid" 2>/dev/null
+}
+wait_for "the program to end" 10 ended
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+((status == 0)) || fail "the program ended with status $status"
+grep -q 'Sanitizer' "$work/app.err" && fail "the sanitizers reported a fault"
+
+# The saved file: 22 CR LF lines, the throat radius edited and every other line as it was.
+saved=$data/design.dat
+[[ $(tr -cd '\n' <"$saved" | wc -c) -eq 22 ]] || fail "the saved file has not 22 lines"
+[[ $(grep -c $'\r$' "$saved") -eq 22 ]] || fail "a saved line does not end with CR LF"
+line3=$(sed -n 3p "$saved" | tr -d '\r')
+[[ $line3 == *'","12"' ]] || fail "the edited throat radius was not saved: $line3"
+[[ ${line3%,*} == "$(sed -n 3p "$start_file" | tr -d '\r' | sed 's/,[^,]*$//')" ]] ||
+    fail "the throat radius caption changed"
+# Rows 8 and 9 hold the entrance radius and angle as the calculation clamped them.
+diff -q <(sed -n "1,2p;4,8p" "$saved") <(sed -n "1,2p;4,8p" "$start_file") >/dev/null ||
+    fail "inputs other than the throat radius changed"
+
+# The picture: a JPEG of the sheet, a portrait 0.7 : 1 nearly as high as the window.
+read -r format width height mean < <(identify -format '%m %w %h %[fx:mean]\n' "$data/sheet.jpg")
+[[ $format == JPEG ]] || fail "the picture is $format, not JPEG"
+((height > window_height * 9 / 10 && height <= window_height)) ||
+    fail "picture height $height for a window $window_height high"
+((width * 10 - height * 7 <= 10 && height * 7 - width * 10 <= 10)) ||
+    fail "picture ${width}x$height is not the sheet's 0.7 : 1"
+awk -v m="$mean" 'BEGIN { exit !(m > 0.8 && m < 0.995) }' ||
+    fail "the picture is not a drawing on white (mean $mean)"
+
+# last.srd names the document that was open at the end.
+[[ $(cat "$work/app/last.srd") == "\"$saved\""$'\r' ]] || fail "last.srd: $(cat -A "$work/app/last.srd")"
+
+echo "window session passed: picture ${width}x$height in $SECONDS s"
