@@ -29,8 +29,12 @@ bool QtSheetOutput::saveSheetBmp(const std::string& path) {
     const QImage* sheet = sheet_ ? sheet_() : nullptr;
     if (!sheet) return false;
     // The chosen name is used as it is: the format is named, not guessed from an extension.
-    QImageWriter writer(QString::fromStdString(path), "bmp");
-    return writer.write(sheet->convertToFormat(QImage::Format_RGB888));
+    // The picture is made whole in memory first, so a failed write keeps an older file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(sheet->convertToFormat(QImage::Format_RGB888))) return false;
+    return replaceFile(QString::fromStdString(path), buffer.data(), nullptr);
 }
 
 bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
