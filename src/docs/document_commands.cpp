@@ -191,21 +191,9 @@ void DocumentCommands::mnuFileExit_Click() {
     try {
         if (s_.Modified) {
             switch (saveQuestion()) {
-                case Answer::Yes: {
-                    std::string path;
-                    if (chooseSaveName(kDataFilter, s_.DocumentPath, path) != Choice::Accepted) {
-                        return;
-                    }
-                    const std::string previous = s_.DocumentPath;
-                    s_.DocumentPath = path;
-                    if (SaveParams(s_.DocumentPath, s_, view_)) {
-                        prompts_.confirmSaved();
-                    } else if (!continueAfterFailedSave()) {
-                        s_.DocumentPath = previous;
-                        return;
-                    }
+                case Answer::Yes:
+                    if (saveBeforeLeaving(false) != SaveStep::Proceed) return;
                     break;
-                }
                 case Answer::No:
                     break;
                 default:
@@ -225,29 +213,19 @@ bool DocumentCommands::Form_Unload() {
     try {
         if (s_.Modified) {
             switch (saveQuestion()) {
-                case Answer::Yes: {
+                case Answer::Yes:
                     heldBack = true;
-                    std::string path;
-                    switch (chooseSaveName(kDataFilter, s_.DocumentPath, path)) {
-                        case Choice::DialogCancelled:
+                    switch (saveBeforeLeaving(false)) {
+                        case SaveStep::DialogCancelled:
                             writeLastState();
                             return false;
-                        case Choice::OverwriteCancelled:
+                        case SaveStep::Stop:
                             return false;
-                        case Choice::Accepted:
+                        case SaveStep::Proceed:
                             break;
-                    }
-                    const std::string previous = s_.DocumentPath;
-                    s_.DocumentPath = path;
-                    if (SaveParams(s_.DocumentPath, s_, view_)) {
-                        prompts_.confirmSaved();
-                    } else if (!continueAfterFailedSave()) {
-                        s_.DocumentPath = previous;
-                        return false;
                     }
                     heldBack = false;
                     break;
-                }
                 case Answer::No:
                     break;
                 default:
