@@ -1,8 +1,6 @@
 // The window program tavro-nozzle: set-up of Qt, the main window and its commands.
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -29,12 +27,6 @@ char decimalSeparator() {
     return point.size() == 1 && point[0].unicode() < 128 ? point[0].toLatin1() : '.';
 }
 
-void runTimeError(const std::string& block) {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка выполнения"),
-                          QString::fromStdString(tavro::errorReportText(block))
-                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
 }  // namespace
 
 namespace tavro {
@@ -49,31 +41,34 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
             stderr);
         return 1;
     }
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    substituteFonts();
     QApplication app(argc, argv);
-
-    tavro::setErrorReporter(runTimeError);
-    tavro::setOffDesignNotifier([](const std::string& title, const std::string& text) {
-        QMessageBox::critical(
-            QApplication::activeWindow(), QString::fromStdString(title),
-            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    });
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
     const char sep = decimalSeparator();
-    tavro::DesignState state;
-    tavro::Form1 form(state, appDir, sep);
-    tavro::QtSheetOutput output(state, form.prompts(), appDir, sep);
-    tavro::DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
-    tavro::connectDocumentCommands(form, commands, output);
+    DesignState state;
+    Form1 form(state, appDir, sep);
+    // Run-time errors and the off-design notice are the window's message boxes.
+    Prompts& prompts = form.prompts();
+    setErrorReporter([&prompts](const std::string& block) {
+        prompts.messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok,
+                           Icon::Critical);
+    });
+    setOffDesignNotifier([&prompts](const std::string& title, const std::string& text) {
+        prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
+    });
+    QtSheetOutput output(state, form.prompts(), appDir, sep);
+    DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
+    connectDocumentCommands(form, commands, output);
     if (quitAfterFirstDrawing) {
         form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
     form.Form_Load();
     form.show();
-    return app.exec();
+    const int status = app.exec();
+    setErrorReporter(nullptr);
+    setOffDesignNotifier(nullptr);
+    return status;
 }
 
 }  // namespace tavro

@@ -407,6 +407,12 @@ void Form1::showHelp() {
     ownWindowShown();
 }
 
+void substituteFonts() {
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
 void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& output) {
     const std::pair<const char*, void (DocumentCommands::*)()> items[] = {
         {"mnuFileOpen", &DocumentCommands::mnuFileOpen_Click},

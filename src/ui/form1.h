@@ -95,6 +95,9 @@ class Form1 : public QMainWindow, public View {
     std::function<void()> onSheetDrawn;
 };
 
+// The faces the window names, mapped to metric-compatible fonts this platform has.
+void substituteFonts();
+
 class DocumentCommands;
 class QtSheetOutput;
 

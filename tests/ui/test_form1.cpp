@@ -155,8 +155,7 @@ TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
 }  // namespace tavro
 
 int main(int argc, char** argv) {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    tavro::substituteFonts();
     QApplication app(argc, argv);
     tavro::setErrorReporter([](const std::string&) {});
     ::testing::InitGoogleTest(&argc, argv);
