@@ -1,11 +1,9 @@
 // The core calculation end to end: results, clamps, range exits and faults.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli.h"
 #include "core.h"
 #include "faults.h"
 #include "inputs.h"
@@ -100,7 +98,9 @@ TEST(Core, EntryAngleClampsAreInclusive) {
         Design d = example("30", c.typed);
         ASSERT_EQ(d.run(), CoreOutcome::Ok) << c.typed;
         EXPECT_EQ(d.fields.text(kRowQc), c.shown) << c.typed;
-        if (c.Ln) EXPECT_EQ(d.fields.text(kRowLn), c.Ln) << c.typed;
+        if (c.Ln) {
+            EXPECT_EQ(d.fields.text(kRowLn), c.Ln) << c.typed;
+        }
     }
 }
 
@@ -176,44 +176,6 @@ TEST(ErrorReport, TextNamesTheBlock) {
     EXPECT_EQ(errorReportText("sCore"),
               "Произошла непредвиденная ошибка в блоке sCore.\r\nПожалуйста, сообщите "
               "разработчику.");
-}
-
-int cli(const std::vector<std::string>& args, std::string& out, std::string& err) {
-    std::ostringstream o, e;
-    const int status = runCli(args, o, e);
-    out = o.str();
-    err = e.str();
-    return status;
-}
-
-TEST(CommandLine, ComputesRejectsAndExplainsUsage) {
-    std::string out, err;
-    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1.24", "Pk=5", "H=0", "Rc=30", "Qc=45"}, out, err),
-              0);
-    EXPECT_NE(out.find("\n19\t50.42\n20\t76.63\n21\t\noutcome\tok\n"), std::string::npos) << out;
-    EXPECT_EQ(out.rfind("0\t\n1\tinput\n2\t10\n", 0), 0u) << out;
-
-    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1,24", "Pk=5"}, out, err), 2);
-    EXPECT_EQ(out.rfind("rejected\t4\tЗадайте правильно показатель адиабаты", 0), 0u) << out;
-
-    EXPECT_EQ(cli({"calc", "--no-check", "Rkr=0", "Qa=10", "k=1.24", "Pk=5"}, out, err), 4);
-    EXPECT_NE(out.find("outcome\terror\n"), std::string::npos);
-    EXPECT_NE(err.find("в блоке sCore."), std::string::npos);
-
-    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=12", "k=1.24", "Pk=5"}, out, err), 3);
-    EXPECT_NE(out.find("outcome\toff-design\n"), std::string::npos);
-
-    EXPECT_EQ(cli({"calc", "--decimal-comma", "Rkr=10", "Qa=10", "k=1.24", "Pk=5"}, out, err), 0);
-    EXPECT_NE(out.find("\n8\t10,0001\n"), std::string::npos) << out;
-
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{},
-                                                {"draw"},
-                                                {"calc", "Rx=1"},
-                                                {"calc", "Rkr"},
-                                                {"calc", "--fast"}}) {
-        EXPECT_EQ(cli(bad, out, err), 64);
-        EXPECT_NE(err.find("usage:"), std::string::npos);
-    }
 }
 
 }  // namespace
