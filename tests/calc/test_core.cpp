@@ -1,6 +1,7 @@
 // The core calculation end to end: results, clamps, range exits and faults.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,18 @@ TEST(Core, RangeExitsAreSilentAndKeepThePreviousResultTexts) {
         EXPECT_FALSE(d.state.InRange) << c.what;
         EXPECT_EQ(d.results(), before) << c.what;
         EXPECT_TRUE(d.reports.empty()) << c.what;
+    }
+}
+
+// Where Rkr + 0.0001 is Rkr again in single precision, the entrance is the next single above
+// the throat, and the fillet reaches a small but real entry angle.
+TEST(Core, LargeThroatStillGetsAnEntranceAboveIt) {
+    for (const char* rkr : {"2048", "5000", "65536"}) {
+        Design d({{kRowRkr, rkr}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"}});
+        ASSERT_EQ(d.run(), CoreOutcome::Ok) << rkr;
+        EXPECT_EQ(d.state.Rc, std::nextafter(d.state.Rkr, 1e30f)) << rkr;
+        EXPECT_GT(d.state.Qc, 0) << rkr;
+        EXPECT_TRUE(d.reports.empty()) << rkr;
     }
 }
 

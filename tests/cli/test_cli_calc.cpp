@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "design_state.h"
 
 namespace tavro {
 namespace {
@@ -45,6 +46,27 @@ TEST(CommandLine, ComputesRejectsAndExplainsUsage) {
                                                 {"calc", "--fast"}}) {
         EXPECT_EQ(cli(bad, out, err), 64);
         EXPECT_NE(err.find("usage:"), std::string::npos);
+    }
+}
+
+// A wall whose tangent crossing is not between the outlet fillet's end and the exit lip cannot
+// be cut; such designs pass the input checks and still are off-design, with no result written.
+TEST(Core, ImpossibleWallIsOffDesign) {
+    const std::vector<std::vector<std::string>> designs = {
+        {"Rkr=10", "Qa=9", "k=1.24", "Pk=30", "H=2000", "Rc=30", "Qc=45"},  // crossing past exit
+        {"Rkr=10", "Qa=9", "k=1.1", "Pk=20", "H=1000", "Rc=30", "Qc=45"},   // crossing metres away
+        {"Rkr=10", "Qa=9.5", "k=1.24", "Pk=5", "H=15000", "Rc=30", "Qc=45"},  // negative Qm
+    };
+    for (const auto& design : designs) {
+        std::vector<std::string> args = {"calc"};
+        args.insert(args.end(), design.begin(), design.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(runCli(args, out, err), kExitOffDesign) << design[4];
+        std::string untouched = "\n10\tresult\n";
+        for (int row = kRowPa; row <= kRowNote; ++row) untouched += std::to_string(row) + "\t\n";
+        EXPECT_NE(out.str().find(untouched + "outcome\toff-design\n"), std::string::npos)
+            << out.str();
+        EXPECT_EQ(err.str(), "");
     }
 }
 
