@@ -23,7 +23,8 @@ class QtSheetOutput : public SheetOutput {
     bool saveSheetJpeg(const std::string& path) override;
     void printSheet(bool tmpl) override;
 
-    // Where the JPEG module is looked for: the application directory.
+    // Where the JPEG module is looked for: the application directory, then lib/tavro-nozzle
+    // beside it (bin/) in an installed program.
     std::string jpegModulePath() const;
 
   private:
