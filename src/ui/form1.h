@@ -67,6 +67,9 @@ class Form1 : public QMainWindow, public View {
     void buildRows();
     void buildMenus();
     void applyLayout();
+    // Shrinks a caption's or a field's text where the row is too small for it (small screens).
+    void fitTexts();
+    void fitField(int row);
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
@@ -87,6 +90,7 @@ class Form1 : public QMainWindow, public View {
     bool activatePending_ = true;
     bool activating_ = false;
     bool shownOnce_ = false;
+    QSize frame_{0, 0};  // the window manager's frame around the window, once known
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.
