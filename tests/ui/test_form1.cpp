@@ -36,7 +36,7 @@ struct Program {
     QTemporaryDir dir;
     DesignState state;
     Form1 form{state, dir.path().toStdString(), '.'};
-    QtSheetOutput output{state, form.prompts(), dir.path().toStdString(), '.'};
+    QtSheetOutput output{state, dir.path().toStdString(), '.'};
     DocumentCommands commands{state, form, form.prompts(), &output, dir.path().toStdString(), '.'};
 
     Program() {
@@ -109,6 +109,13 @@ TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
 
 TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     Program p;
+    // A disabled item cannot be chosen by its shortcut.
+    bool saved = false;
+    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+    QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
+    p.settle();
+    EXPECT_FALSE(saved);
+
     bool asked = false;
     p.form.setMenuHandler("mnuFileSaveAs", [&] { asked = true; });
     typeText(p.focused(), QStringLiteral("abc"));
@@ -116,13 +123,21 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     p.settle();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(static_cast<QLineEdit*>(p.focused())->hasSelectedText());
+}
 
-    // A disabled item cannot be chosen by its shortcut.
-    bool saved = false;
-    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+// A shortcut takes the edit of the focused field first, as leaving it would: the first change
+// enables Save for its own key, and the command sees the new text.
+TEST(Form1Wiring, AShortcutTakesTheEditInTheFocusedField) {
+    Program p;
+    std::string title;
+    p.form.setMenuHandler("mnuFileSave", [&] { title = p.state.Title; });
+    typeText(p.focused(), QStringLiteral("Опыт"));
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();
-    EXPECT_FALSE(saved);
+    EXPECT_EQ(title, "Опыт");
+    EXPECT_TRUE(p.state.Modified);
+    EXPECT_TRUE(p.form.computeButton()->font().bold());
+    EXPECT_EQ(p.state.FocusText, "Опыт");  // leaving the field now is no second change
 }
 
 TEST(Form1Wiring, DoubleClickOnAStarredCaptionShowsItsHint) {
