@@ -78,7 +78,9 @@ bool QtSheetOutput::hasPrinter() {
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
     PainterTarget page(printer, [&printer] { printer.abort(); });
-    if (Rebuilder(page, state_, tmpl, sep_) != RebuildOutcome::Drawn) page.abortDoc();
+    if (Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) !=
+        RebuildOutcome::Drawn)
+        page.abortDoc();
 }
 
 bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
@@ -95,7 +97,9 @@ bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& wh
         writer.setPageLayout(defaults.pageLayout());
         writer.setCreator(QStringLiteral("tavro-nozzle"));
         PainterTarget page(writer, {});
-        drawn = Rebuilder(page, state_, tmpl, sep_) == RebuildOutcome::Drawn && page.finished();
+        drawn = Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) ==
+                    RebuildOutcome::Drawn &&
+                page.finished();
         if (!drawn) page.abortDoc();
     }
     if (!drawn) {
