@@ -64,7 +64,7 @@ bool SafeFile::refuse(std::string* why, const std::string& reason) {
     return false;
 }
 
-bool SafeFile::open(std::string* why) {
+bool SafeFile::begin(std::string* why) {
     const QByteArray native = QFile::encodeName(path_);
     struct stat st {};
     if (path_.isEmpty()) return refuse(why, "Не задано имя файла");
@@ -154,7 +154,7 @@ void SafeFile::cancel() {
 
 bool replaceFile(const QString& path, const QByteArray& bytes, std::string* why) {
     SafeFile file(path);
-    if (!file.open(why)) return false;
+    if (!file.begin(why)) return false;
     if (file.write(bytes) != bytes.size()) {
         file.commit(why);
         return false;

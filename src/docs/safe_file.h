@@ -27,8 +27,8 @@ class SafeFile : public QIODevice {
     // An open file that was not committed is thrown away, never left half-written.
     ~SafeFile() override;
 
-    // Opens for writing; false with the reason when the target cannot be written.
-    bool open(std::string* why);
+    // Opens the target for writing; false with the reason when it cannot be written.
+    bool begin(std::string* why);
     // Ends the write; false with the reason when any of it failed. The earlier file then
     // stays as it was (unless it was written in place).
     bool commit(std::string* why);

@@ -86,7 +86,7 @@ void QtSheetOutput::printSheet(bool tmpl) {
 bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
     why.clear();
     SafeFile file(QString::fromStdString(path));
-    if (!file.open(&why)) return false;
+    if (!file.begin(&why)) return false;
     // The page a PDF printer would give: its paper, margins and resolution.
     QPrinter defaults(QPrinter::HighResolution);
     defaults.setOutputFormat(QPrinter::PdfFormat);

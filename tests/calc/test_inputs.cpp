@@ -61,12 +61,9 @@ TEST(CheckEntries, ANumberBeyondSinglePrecisionIsAnErrorOfItsField) {
         std::string text;
         int rejected;  // 0: accepted
     } cases[] = {
-        {"Rkr 1e39", kRowRkr, "1e39", kRowRkr},
-        {"Rkr 3e38", kRowRkr, "3e38", 0},
-        {"Qa 1e39", kRowQa, "1e39", kRowQa},
-        {"H -1e39", kRowH, "-1e39", kRowH},
-        {"H 400 digits", kRowH, digits400, kRowH},
-        {"Pk 1e-50 reads as 0", kRowPk, "1e-50", kRowPk},
+        {"Rkr 1e39", kRowRkr, "1e39", kRowRkr},    {"Rkr 3e38", kRowRkr, "3e38", 0},
+        {"Qa 1e39", kRowQa, "1e39", kRowQa},       {"H -1e39", kRowH, "-1e39", kRowH},
+        {"H 400 digits", kRowH, digits400, kRowH}, {"Pk 1e-50 reads as 0", kRowPk, "1e-50", kRowPk},
     };
     for (const auto& c : cases) {
         FieldTable f;

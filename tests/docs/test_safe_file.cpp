@@ -33,7 +33,8 @@ std::string unprivileged(const std::function<std::string()>& fn) {
     close(out[1]);
     std::string result;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) result.append(buffer, size_t(n));
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, size_t(n));
     close(out[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -84,21 +85,21 @@ TEST_P(SaveOver, SavesOrKeepsWhatWasThereAndSaysWhy) {
         EXPECT_EQ(test::readAll(target), QByteArray(c.before));
     }
     // Nothing is left beside the file.
-    EXPECT_LE(QDir(dir.filePath("d")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
-              1);
+    EXPECT_LE(QDir(dir.filePath("d")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, SaveOver,
-    ::testing::Values(
-        Case{"new_file", 0777, nullptr, 0, "saved"},
-        Case{"over_a_file", 0777, "old", 0666, "saved"},
-        Case{"writable_file_in_a_read_only_folder", 0555, "old", 0666, "saved"},
-        Case{"read_only_file_in_a_writable_folder", 0777, "old", 0444, "Отказано в доступе"},
-        Case{"new_file_in_a_read_only_folder", 0555, nullptr, 0, "Отказано в доступе"},
-        Case{"pipe", 0777, "|", 0, "Не является обычным файлом"},
-        Case{"folder", 0777, "/", 0, "Это каталог"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Targets, SaveOver,
+                         ::testing::Values(Case{"new_file", 0777, nullptr, 0, "saved"},
+                                           Case{"over_a_file", 0777, "old", 0666, "saved"},
+                                           Case{"writable_file_in_a_read_only_folder", 0555, "old",
+                                                0666, "saved"},
+                                           Case{"read_only_file_in_a_writable_folder", 0777, "old",
+                                                0444, "Отказано в доступе"},
+                                           Case{"new_file_in_a_read_only_folder", 0555, nullptr, 0,
+                                                "Отказано в доступе"},
+                                           Case{"pipe", 0777, "|", 0, "Не является обычным файлом"},
+                                           Case{"folder", 0777, "/", 0, "Это каталог"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveOverADevice, AFullDiskIsNamedAndTheDeviceStays) {
     std::string why;

@@ -140,6 +140,20 @@ TEST(Form1Wiring, AShortcutTakesTheEditInTheFocusedField) {
     EXPECT_EQ(p.state.FocusText, "Опыт");  // leaving the field now is no second change
 }
 
+// Closing the window also takes the edit first, so the closing question knows of it.
+TEST(Form1Wiring, ClosingTakesTheEditInTheFocusedField) {
+    Program p;
+    bool modifiedAtClose = false;
+    p.form.onClose = [&] {
+        modifiedAtClose = p.state.Modified;
+        return false;
+    };
+    typeText(p.focused(), QStringLiteral("Опыт"));
+    p.form.close();
+    EXPECT_TRUE(modifiedAtClose);
+    EXPECT_EQ(p.state.Title, "Опыт");
+}
+
 TEST(Form1Wiring, DoubleClickOnAStarredCaptionShowsItsHint) {
     Program p;
     QString text;

@@ -8,6 +8,7 @@
 
 #include "document_commands.h"
 #include "fakes.h"
+#include "faults.h"
 #include "inputs.h"
 #include "output_support.h"
 #include "page_pixels.h"
@@ -120,6 +121,25 @@ TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
     }
     EXPECT_TRUE(devFullIntact());
     EXPECT_EQ(readBytes(dir.filePath("plain")), "x");
+}
+
+// A page the drawing stops on (here a nozzle too small for any scale) never replaces the older
+// file the user agreed to replace, and leaves nothing beside it.
+TEST(PrintToPdfFailure, AnUnfinishedPageKeepsTheOlderFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
+    DesignState state = exampleDesign();
+    state.Ln = state.Ra = state.Rc = 1e-38f;
+    std::vector<std::string> reports;
+    setErrorReporter([&](const std::string& block) { reports.push_back(block); });
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    std::string why;
+    EXPECT_FALSE(output.printPdf(dir.filePath("old.pdf").toStdString(), false, why));
+    setErrorReporter(nullptr);
+    EXPECT_EQ(why, "");
+    EXPECT_FALSE(reports.empty());
+    EXPECT_EQ(readBytes(dir.filePath("old.pdf")), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
 }
 
 struct TemplateCase {
