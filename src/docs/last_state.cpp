@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "file_text.h"
+#include "safe_file.h"
 
 namespace tavro {
 
