@@ -94,8 +94,7 @@ class Form1 : public QMainWindow, public View {
     std::unique_ptr<PainterTarget> sheetTarget_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, std::function<void()>> handlers_;
-    // A widget pointer: the About window is still watched while its QWidget part is destroyed.
-    QPointer<QWidget> about_;
+    QPointer<FrmAbout> about_;
     bool activatePending_ = true;
     bool activating_ = false;
     bool shownOnce_ = false;
