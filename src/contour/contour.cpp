@@ -129,8 +129,18 @@ std::optional<Contour> contourOf(const DesignState& design) {
     return c;
 }
 
+double widestRadius(const Contour& contour) {
+    double r = 0;
+    for (const Piece& p : contour.pieces) r = std::max({r, p.start.y, p.end.y});
+    return r;
+}
+
 double angleOf(const Point& centre, const Point& p) {
     return std::atan2(p.y - centre.y, p.x - centre.x);
+}
+
+double sweepOf(const Piece& fillet) {
+    return sweep(angleOf(fillet.centre, fillet.start), angleOf(fillet.centre, fillet.end));
 }
 
 Point pointOn(const Piece& piece, double t) {
@@ -142,8 +152,7 @@ Point pointOn(const Piece& piece, double t) {
                     piece.start.y + t * (piece.end.y - piece.start.y)};
         case PieceKind::InletFillet:
         case PieceKind::OutletFillet: {
-            const double a0 = angleOf(piece.centre, piece.start);
-            const double a = a0 + t * sweep(a0, angleOf(piece.centre, piece.end));
+            const double a = angleOf(piece.centre, piece.start) + t * sweepOf(piece);
             return {piece.centre.x + piece.radius * std::cos(a),
                     piece.centre.y + piece.radius * std::sin(a)};
         }

@@ -50,6 +50,9 @@ SupersonicWall supersonicWall(const DesignState& design);
 // cannot be made.
 std::optional<Contour> contourOf(const DesignState& design);
 
+// The largest distance of the wall from the axis: at the entrance or at the exit lip.
+double widestRadius(const Contour& contour);
+
 // Point of a piece at parameter t in [0, 1]: arcs by angle, the Bezier by its own parameter.
 Point pointOn(const Piece& piece, double t);
 
@@ -58,6 +61,9 @@ double radiusAt(const Piece& piece, double x);
 
 // Angle of a point seen from an arc's centre, in radians.
 double angleOf(const Point& centre, const Point& p);
+
+// The counterclockwise turn of a fillet from its start to its end, in radians.
+double sweepOf(const Piece& fillet);
 
 // A straight or circular span of a wall made of lines and arcs only, as machine shops want it.
 struct Span {
