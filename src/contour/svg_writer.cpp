@@ -32,7 +32,8 @@ std::string escaped(const std::string& text) {
                 out += "&quot;";
                 break;
             default:
-                out += ch;
+                // Control characters have no place in XML text.
+                if (static_cast<unsigned char>(ch) >= 0x20) out += ch;
         }
     }
     return out;
