@@ -14,10 +14,13 @@
 
 namespace tavro::test {
 
-// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options.
+// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options; shown receives the
+// field texts when given.
 inline DesignState computedDesign(const std::map<int, std::string>& extra = {},
-                                  const std::string& rc = "", const std::string& qc = "") {
-    FieldTable fields;
+                                  const std::string& rc = "", const std::string& qc = "",
+                                  FieldTable* shown = nullptr) {
+    FieldTable local;
+    FieldTable& fields = shown ? *shown : local;
     const std::map<int, std::string> base = {
         {kRowRkr, "10"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"},
         {kRowH, "0"},    {kRowRc, rc},   {kRowQc, qc},
@@ -65,14 +68,14 @@ inline std::vector<Op> parseRecording(const std::string& recording) {
 
 enum class Mode { Window, Drawing, Template };
 
-// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet registered as
-// the window's.
+// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet.
 inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
     std::ostringstream out;
     RecordingTarget target(out, kRecordedSheet, kRecordedPage, fontPoints);
-    setPicture1(mode == Mode::Window ? &target : nullptr);
-    Rebuilder(target, state, mode == Mode::Template, sep);
-    setPicture1(nullptr);
+    const OutputMode output = mode == Mode::Window    ? OutputMode::Window
+                              : mode == Mode::Drawing ? OutputMode::Drawing
+                                                      : OutputMode::Template;
+    Rebuilder(target, state, output, sep);
     return out.str();
 }
 
