@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "faults.h"
+#include "wall.h"
+
 namespace tavro {
 namespace {
 
@@ -13,43 +16,6 @@ constexpr double kTwoPi = 2 * 3.14159265358979323846;
 constexpr double kHalfPi = 3.14159265358979323846 / 2;
 // A cone shorter than this is a rounding remnant of the fillet reaching the entrance radius.
 constexpr double kShortestCone = 1e-3;
-
-// The drawing's derived quantities at scale 1, as distances from the axis and depths below the
-// entrance plane.
-struct Frame {
-    double qc, qm, qa;
-    double rc, rkr, ra, rint, rout, ln;
-    double x1, y1;  // where the inlet fillet meets the cone
-    double yT;      // depth of the throat
-    double x2, y2;  // end of the outlet fillet
-    double xP, yP;  // crossing of the wall tangents at the outlet fillet's end and at the lip
-};
-
-Frame frameOf(const DesignState& s) {
-    Frame f{};
-    f.qc = s.Qc / 180.0 * kPi;
-    f.qm = s.Qm / 180.0 * kPi;
-    f.qa = s.Qa / 180.0 * kPi;
-    f.rc = s.Rc;
-    f.rkr = s.Rkr;
-    f.ra = s.Ra;
-    f.rint = s.Rint;
-    f.rout = s.Rout;
-    f.ln = s.Ln;
-    f.x1 = f.rkr + f.rint * (1 - std::cos(f.qc));
-    f.y1 = (f.rc - f.x1) / std::tan(f.qc);
-    f.yT = f.y1 + f.rint * std::sin(f.qc);
-    f.x2 = f.rkr + f.rout * (1 - std::cos(f.qm));
-    f.y2 = f.yT + f.rout * std::sin(f.qm);
-    const double cotM = 1 / std::tan(f.qm), cotA = 1 / std::tan(f.qa);
-    f.xP = ((f.ln - f.y2) + f.x2 * cotM - f.ra * cotA) / (cotM - cotA);
-    f.yP = (f.xP - f.x2) * cotM + f.y2;
-    return f;
-}
-
-bool finite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
 
 Piece arcPiece(PieceKind kind, Point centre, double radius, Point start, Point end) {
     Piece p;
@@ -71,60 +37,61 @@ double sweep(double a, double b) {
 
 }  // namespace
 
-SupersonicWall supersonicWall(const DesignState& design) {
-    const Frame f = frameOf(design);
-    SupersonicWall w;
-    w.S = {f.y2, f.x2};
-    w.P = {f.yP, f.xP};
-    w.E = {f.ln, f.ra};
-    w.buildable = design.Qm > 0 && design.Qa > 0 && finite({f.x2, f.y2, f.xP, f.yP}) &&
-                  f.x2 < f.xP && f.xP < f.ra && f.y2 < f.yP && f.yP < f.ln;
-    return w;
-}
-
 std::optional<Contour> contourOf(const DesignState& design) {
-    if (!design.InRange) return std::nullopt;
-    const SupersonicWall wall = supersonicWall(design);
-    if (!wall.buildable) return std::nullopt;
-    const Frame f = frameOf(design);
-    if (!(f.rkr > 0 && f.rint > 0 && f.rout > 0 && f.rc > 0 && f.qc > 0) ||
-        !finite({f.x1, f.y1, f.yT}))
+    // Designs the profile has no answer for (no tangent crossing, an undefined tangent) have
+    // no contour either: the fault is this routine's "no".
+    WallProfile w;
+    try {
+        if (!design.InRange ||
+            !(design.Rkr > 0 && design.Rint > 0 && design.Rout > 0 && design.Rc > 0 &&
+              design.Qc > 0) ||
+            !wallIsBuildable(design))
+            return std::nullopt;
+        w = wallProfile(design);
+    } catch (const CalcFault&) {
         return std::nullopt;
+    }
+    const double qc = design.Qc / 180.0 * kPi;
+    const double rc = design.Rc, rkr = design.Rkr, rint = design.Rint, rout = design.Rout;
+    if (!std::isfinite(w.yT)) return std::nullopt;
 
+    // Profile points are (distance from the axis, depth); contour points (x along the axis, y
+    // the radius).
     Contour c;
-    c.length = f.ln;
-    c.throatX = f.yT;
-    const Point throat{f.yT, f.rkr};
-    const Point inletCentre{f.yT, f.rkr + f.rint};
-    const Point outletCentre{f.yT, f.rkr + f.rout};
+    c.length = w.E.y;
+    c.throatX = w.yT;
+    const Point throat{w.yT, rkr};
+    const Point inletCentre{w.yT, rkr + rint};
+    const Point outletCentre{w.yT, rkr + rout};
+    const Point S{w.S.y, w.S.x}, P{w.P.y, w.P.x}, E{w.E.y, w.E.x};
 
     // The cone as the drawing has it; where it ends at or before the entrance plane (a 90 degree
     // entry) or is too short to be one, the inlet fillet is taken up to the entrance plane.
-    const bool cone = f.rc >= f.x1 && std::hypot(f.y1, f.rc - f.x1) > kShortestCone;
-    Point inletStart{f.y1, f.x1};
-    if (cone && !(f.y1 > 0)) {
+    const bool cone = rc >= w.x1 && std::hypot(w.y1, rc - w.x1) > kShortestCone;
+    Point inletStart{w.y1, w.x1};
+    if (cone && !(w.y1 > 0)) {
         // A flat entrance face: the fillet's quarter starts on the entrance plane (a rounding
         // of the order of 1e-10 mm away from its circle).
-        const double theta = std::min(f.qc, kHalfPi);
-        inletStart = {0, f.rkr + f.rint * (1 - std::cos(theta))};
+        const double theta = std::min(qc, kHalfPi);
+        inletStart = {0, rkr + rint * (1 - std::cos(theta))};
     } else if (!cone) {
-        const double theta = std::asin(std::clamp(f.yT / f.rint, 0.0, 1.0));
-        inletStart = {0, f.rkr + f.rint * (1 - std::cos(theta))};
+        const double theta = std::asin(std::clamp(w.yT / rint, 0.0, 1.0));
+        inletStart = {0, rkr + rint * (1 - std::cos(theta))};
     }
     if (cone) {
         Piece p;
         p.kind = PieceKind::Cone;
-        p.start = {0, f.rc};
+        p.start = {0, rc};
         p.end = inletStart;
         c.pieces.push_back(p);
     }
-    c.pieces.push_back(arcPiece(PieceKind::InletFillet, inletCentre, f.rint, inletStart, throat));
-    c.pieces.push_back(arcPiece(PieceKind::OutletFillet, outletCentre, f.rout, throat, wall.S));
+    c.pieces.push_back(arcPiece(PieceKind::InletFillet, inletCentre, rint, inletStart, throat));
+    c.pieces.push_back(arcPiece(PieceKind::OutletFillet, outletCentre, rout, throat, S));
     Piece curve;
     curve.kind = PieceKind::Supersonic;
-    curve.start = wall.S;
-    curve.control = wall.P;
-    curve.end = wall.E;
+    curve.start = S;
+    curve.control = P;
+    curve.end = E;
     c.pieces.push_back(curve);
     return c;
 }

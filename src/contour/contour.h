@@ -38,14 +38,6 @@ struct Contour {
     double throatX = 0;  // x of the throat, where the two fillets meet
 };
 
-// The corner points of the supersonic wall and whether a wall through them can be made:
-// both angles positive and the tangents' crossing strictly between the two ends.
-struct SupersonicWall {
-    Point S, P, E;
-    bool buildable = false;
-};
-SupersonicWall supersonicWall(const DesignState& design);
-
 // The contour of a computed design, or nothing when the design is off-design or its wall
 // cannot be made.
 std::optional<Contour> contourOf(const DesignState& design);
