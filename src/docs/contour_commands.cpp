@@ -13,18 +13,29 @@ constexpr double kWindowStep = 1;
 
 }  // namespace
 
-// Only a contour that can be made is exported: an off-design design hears so before any name
-// is asked, and a design with no size (the blank sheet) has nothing to export.
+// Only a contour that can be made is exported, and the user hears why not before any name is
+// asked: a design outside the charts as such, an empty one (after Clear, or never computed) in
+// a word.
 void DocumentCommands::exportContour(ContourFile kind) {
     if (!contourOf(s_)) {
-        if (!s_.InRange || (s_.Rkr > 0 && s_.Ln > 0)) notifyOffDesign();
+        if (s_.InRange && !(s_.Ln > 0 && s_.Ra > 0 && s_.Rc > 0)) {
+            prompts_.messageBox(
+                "Экспортировать нечего.\r\nВведите параметры сопла в белые поля и "
+                "выполните расчет.",
+                "Экспорт контура", Buttons::Ok, Icon::Information);
+        } else {
+            notifyOffDesign();
+        }
         return;
     }
     std::string path;
     const std::string offered = PictureBaseName(s_.DocumentPath, appDir_) + contourSuffix(kind);
-    if (chooseSaveName(contourFilter(kind), offered, path) != Choice::Accepted) return;
-    if (SaveContourFile(path, kind, s_, sep_, kWindowStep, nullptr) != ContourSave::Saved) {
-        saveFailed();
+    if (chooseSaveName(prompts_, contourFilter(kind), offered, path) != NameChoice::Accepted)
+        return;
+    std::string why;
+    if (SaveContourFile(path, kind, s_, sep_, kWindowStep, &why) != ContourSave::Saved) {
+        prompts_.messageBox(failedWriteText("Сохранение не удалось", path, why),
+                            "Ошибка сохранения", Buttons::Ok, Icon::Exclamation);
         return;
     }
     prompts_.confirmSaved();

@@ -2,10 +2,9 @@
 #include "contour_files.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include "contour.h"
-#include "file_text.h"
+#include "safe_file.h"
 #include "workshop_files.h"
 
 namespace tavro {
@@ -63,8 +62,7 @@ ContourSave SaveContourFile(const std::string& path, ContourFile kind, const Des
             take(stationTable(*contour, step, decimalSeparator));
             break;
     }
-    return replaceFile(QString::fromStdString(path), bytes, why) ? ContourSave::Saved
-                                                                 : ContourSave::Failed;
+    return replaceFile(path, bytes, why) ? ContourSave::Saved : ContourSave::Failed;
 }
 
 }  // namespace tavro

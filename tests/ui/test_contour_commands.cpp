@@ -112,7 +112,13 @@ TEST_F(ContourCommands, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(prompts.confirmations, 1);
 }
 
-TEST_F(ContourCommands, OffDesignAsksNoNameAndAFailedWriteIsReported) {
+TEST_F(ContourCommands, NothingToExportAsksNoNameAndAFailedWriteIsReported) {
+    prompts.answers = {Answer::Ok};
+    commands.mnuFileContourDxf_Click();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "Экспорт контура");
+    EXPECT_TRUE(prompts.dialogs.empty());
+
     prompts.answers = {Answer::Ok};
     compute({"10", "12", "1.24", "5", "0", "", ""});
     ASSERT_FALSE(state.InRange);
@@ -129,6 +135,7 @@ TEST_F(ContourCommands, OffDesignAsksNoNameAndAFailedWriteIsReported) {
     prompts.answers = {Answer::Yes, Answer::Ok};  // replace it, then the failure
     commands.mnuFileContourTable_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения");
+    EXPECT_EQ(prompts.boxes.back().text.rfind("Сохранение не удалось: /dev/full\r\n", 0), 0u);
     EXPECT_EQ(prompts.confirmations, 0);
 }
 
