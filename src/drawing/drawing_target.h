@@ -38,7 +38,8 @@ class DrawingTarget {
     // As on the window's sheet, a new background colour erases the surface to it.
     virtual void setBackColor(Rgb colour) = 0;
     virtual void setForeColor(Rgb colour) = 0;
-    // Width in device pixels.
+    // Width in device pixels on the window and in pictures; on paper 1, 2 and 10 stand for
+    // strokes of 0.1, 0.2 and 0.5 mm.
     virtual void setDrawWidth(int width) = 0;
     virtual void setDrawStyle(int style) = 0;
     // A segment, or with box the unfilled rectangle with these opposite corners.

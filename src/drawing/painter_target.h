@@ -35,6 +35,9 @@ class PainterTarget : public DrawingTarget {
     // Ends painting on the sheet so that the window can show or export the image.
     void release();
 
+    // The stroke on paper of a drawing width, in millimetres.
+    static double paperStrokeMm(int width);
+
     // The platform's button-face colour (the blank-sheet background).
     static Rgb systemButtonFace();
 
