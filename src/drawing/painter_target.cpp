@@ -77,12 +77,12 @@ double PainterTarget::pixelsPerDeviceWidth() const {
     return millimetres_ ? kMmPerInch / device_.logicalDpiY() : 1.0;
 }
 
-QFont PainterTarget::font() const {
+QFont PainterTarget::fontAt(double points) const {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setHintingPreference(QFont::PreferNoHinting);
     // On paper the font is set in device space at the device's resolution; the sheet counts
     // points at the screen's 96 dpi whatever the image says.
-    f.setPointSizeF(paper_ ? points_ : points_ * kScreenDpi / device_.logicalDpiY());
+    f.setPointSizeF(paper_ ? points : points * kScreenDpi / device_.logicalDpiY());
     return f;
 }
 
@@ -223,6 +223,13 @@ float PainterTarget::textWidth(const std::string& text) {
 float PainterTarget::textHeight(const std::string&) {
     const QFontMetricsF fm(font(), &device_);
     return static_cast<float>(fm.height() * pixelsPerDeviceWidth());
+}
+
+TextExtent PainterTarget::measureText(const std::string& text, double points) {
+    const QFontMetricsF fm(fontAt(points), &device_);
+    const double unit = pixelsPerDeviceWidth();
+    return {static_cast<float>(fm.horizontalAdvance(toQString(text)) * unit),
+            static_cast<float>(fm.height() * unit)};
 }
 
 double PainterTarget::fontSize() {

@@ -56,6 +56,7 @@ class PainterTarget : public DrawingTarget {
     void print(const std::string& text) override;
     float textWidth(const std::string& text) override;
     float textHeight(const std::string& text) override;
+    TextExtent measureText(const std::string& text, double points) override;
     double fontSize() override;
     void setFontSize(double points) override;
     void endDoc() override;
@@ -63,7 +64,8 @@ class PainterTarget : public DrawingTarget {
   private:
     QPainter& painter();
     QPen pen(Rgb colour) const;
-    QFont font() const;
+    QFont font() const { return fontAt(points_); }
+    QFont fontAt(double points) const;
     double pixelsPerDeviceWidth() const;
 
     QPaintDevice& device_;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli.h"
@@ -125,6 +126,62 @@ INSTANTIATE_TEST_SUITE_P(Examples, FullSize,
                                            TemplateCase{"fillet", "12", "45"},
                                            TemplateCase{"plain", "", ""}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Ink of the drawing's texts and contour: black or blue, also where antialiased; the grey
+// lines and the white sheet are not.
+bool isInk(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return b - r > 30 || (r == g && g == b && r < 140);
+}
+
+// How many pixels of ink lie on the outermost rows and columns of the image.
+int inkOnEdge(const QImage& image) {
+    int ink = 0;
+    for (int x = 0; x < image.width(); ++x)
+        ink += isInk(image.pixel(x, 0)) + isInk(image.pixel(x, image.height() - 1));
+    for (int y = 0; y < image.height(); ++y)
+        ink += isInk(image.pixel(0, y)) + isInk(image.pixel(image.width() - 1, y));
+    return ink;
+}
+
+// Designs whose lips, labels or marks used to leave the sheet, and a title and a note wider
+// than it: drawn through the tool on the window's sheet and, fitted, on the page, no ink
+// touches an edge.
+TEST(Sweep, NoInkTouchesTheSheetEdge) {
+    const std::string longText = "Сопло второй ступени, сталь 12Х18Н10Т, точить по шаблону";
+    const std::vector<std::vector<std::string>> designs = {
+        {"Qa=10", "Pk=5", "Rc=50", "Qc=60"},
+        {"Qa=15", "Pk=30"},
+        {"Qa=12", "Pk=30"},
+        {"Qa=9", "Pk=5", "Rc=80", "Qc=60"},
+        {"Qa=15", "Pk=30", "Rc=20", "Qc=60"},
+        {"Qa=12", "Pk=30", "Rc=80", "Qc=60"},
+        {"Qa=10", "Pk=5", "Rc=30", "Qc=45", "Title=" + longText + longText,
+         "Note=" + longText + longText},
+    };
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("s.png").toStdString();
+    const std::string pdf = dir.filePath("s.pdf").toStdString();
+    for (size_t i = 0; i < designs.size(); ++i) {
+        std::vector<std::string> args = {"calc", "Rkr=10", "k=1.24", "H=0"};
+        args.insert(args.end(), designs[i].begin(), designs[i].end());
+        const bool page = i % 3 == 0;  // a few pages: each is rendered back
+        for (const std::string& a : {std::string("--png"), png}) args.push_back(a);
+        if (page) {
+            args.push_back("--pdf");
+            args.push_back(pdf);
+        }
+        std::ostringstream out, err;
+        ASSERT_EQ(runCli(args, out, err), kExitOk) << designs[i][0] << err.str();
+        EXPECT_EQ(inkOnEdge(QImage(QString::fromStdString(png))), 0) << "sheet, design " << i;
+        if (!page) continue;
+        const std::string base = pdf + ".colour";
+        ASSERT_EQ(std::system(("pdftoppm -singlefile -r 50 '" + pdf + "' '" + base + "'").c_str()),
+                  0);
+        EXPECT_EQ(inkOnEdge(QImage(QString::fromStdString(base + ".ppm"))), 0)
+            << "page, design " << i;
+    }
+}
 
 struct StrokeCase {
     const char* name;
