@@ -25,12 +25,10 @@ void BM_RebuilderWindow(benchmark::State& bench) {
     tavro::sCore(design, fields, '.');
     QImage image(700, 1000, QImage::Format_RGB32);
     tavro::PainterTarget sheet(image);
-    tavro::setPicture1(&sheet);
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(tavro::Rebuilder(sheet, design, false, '.'));
+        benchmark::DoNotOptimize(tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.'));
         sheet.release();
     }
-    tavro::setPicture1(nullptr);
 }
 BENCHMARK(BM_RebuilderWindow)->Unit(benchmark::kMicrosecond);
 

@@ -85,9 +85,7 @@ int statusOf(RebuildOutcome outcome, std::ostream& err) {
 int recordDrawing(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     std::ostringstream text;
     RecordingTarget sheet(text, kRecordedSheet, kRecordedPage, kSheetFontPoints);
-    setPicture1(&sheet);
-    const RebuildOutcome outcome = Rebuilder(sheet, state, false, sep);
-    setPicture1(nullptr);
+    const RebuildOutcome outcome = Rebuilder(sheet, state, OutputMode::Window, sep);
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     const std::string s = text.str();
     return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())))
@@ -101,9 +99,8 @@ int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
     RebuildOutcome outcome;
     {
         PainterTarget sheet(image, kSheetFontPoints);
-        setPicture1(&sheet, PainterTarget::systemButtonFace());
-        outcome = Rebuilder(sheet, state, false, sep);
-        setPicture1(nullptr);
+        outcome = Rebuilder(sheet, state,
+                            Output(OutputMode::Window, PainterTarget::systemButtonFace()), sep);
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     QByteArray bytes;
@@ -127,7 +124,7 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream&)
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("tavro-nozzle"));
         PainterTarget page(writer, {}, kPageFontPoints);
-        outcome = Rebuilder(page, state, o.tmpl, sep);
+        outcome = Rebuilder(page, state, o.tmpl ? OutputMode::Template : OutputMode::Drawing, sep);
         finished = page.finished() && outcome == RebuildOutcome::Drawn;
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);

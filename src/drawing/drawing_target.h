@@ -68,10 +68,4 @@ class DrawingTarget {
     virtual void endDoc() = 0;
 };
 
-// The window's sheet (Picture1): the drawing tells window from paper by this identity. The
-// window program registers its sheet and its button-face colour; nothing is owned here.
-void setPicture1(DrawingTarget* sheet, Rgb buttonFace = kDefaultButtonFace);
-DrawingTarget* picture1();
-Rgb buttonFaceColour();
-
 }  // namespace tavro

@@ -18,9 +18,6 @@ const char* const kOffDesignText =
 
 namespace {
 
-DrawingTarget* gPicture1 = nullptr;
-Rgb gButtonFace = kDefaultButtonFace;
-
 OffDesignNotifier& offDesignNotifier() {
     static OffDesignNotifier n = [](const std::string& title, const std::string& text) {
         std::cerr << title << ": " << text << '\n';
@@ -118,8 +115,9 @@ float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int conto
     return fitScale(t, scale, a, draw, clear);
 }
 
-RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char sep) {
-    const bool window = &target == gPicture1;
+RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& output, char sep) {
+    const bool window = output.mode == OutputMode::Window;
+    const bool tmpl = output.mode == OutputMode::Template;
     float scale;
     int contourWidth;
     if (window) {
@@ -127,7 +125,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char se
         target.setScaleMode(kScaleUser);
         if (scale <= 0) {
             target.cls();
-            BlankSheet();
+            BlankSheet(target, output.buttonFace);
             return RebuildOutcome::Blank;
         }
         target.cls();
@@ -197,19 +195,6 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, bool tmpl, char se
 
 }  // namespace
 
-void setPicture1(DrawingTarget* sheet, Rgb buttonFace) {
-    gPicture1 = sheet;
-    gButtonFace = buttonFace;
-}
-
-DrawingTarget* picture1() {
-    return gPicture1;
-}
-
-Rgb buttonFaceColour() {
-    return gButtonFace;
-}
-
 void setOffDesignNotifier(OffDesignNotifier notifier) {
     offDesignNotifier() = std::move(notifier);
 }
@@ -228,25 +213,23 @@ float FitScale(double length, double radius1, double radius2, double sheetHeight
     return single(0.6 * base);
 }
 
-void BlankSheet() {
-    DrawingTarget* sheet = gPicture1;
-    if (!sheet) return;
+void BlankSheet(DrawingTarget& sheet, Rgb buttonFace) {
     const std::string s = "ВВЕДИТЕ ПАРАМЕТРЫ СОПЛА В БЕЛЫЕ ПОЛЯ";
-    sheet->setBackColor(gButtonFace);
-    const double width = sheet->scaleWidth();
-    const double textWidth = sheet->textWidth(s);
-    const double height = sheet->scaleHeight();
-    printAt(*sheet, width / 2 - textWidth / 2, height / 2, s);
+    sheet.setBackColor(buttonFace);
+    const double width = sheet.scaleWidth();
+    const double textWidth = sheet.textWidth(s);
+    const double height = sheet.scaleHeight();
+    printAt(sheet, width / 2 - textWidth / 2, height / 2, s);
 }
 
-RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, bool tmpl,
+RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, const Output& output,
                          char decimalSeparator) {
     if (!state.InRange) {
         notifyOffDesign();
         return RebuildOutcome::OffDesign;
     }
     try {
-        return rebuild(target, state, tmpl, decimalSeparator);
+        return rebuild(target, state, output, decimalSeparator);
     } catch (const CalcFault&) {
         reportError("Rebuilder");
         return RebuildOutcome::Failed;

@@ -25,16 +25,30 @@ void notifyOffDesign();
 extern const char* const kOffDesignTitle;
 extern const char* const kOffDesignText;
 
+// The three outputs of the drawing: the window's sheet in its own units, the printed drawing
+// fitted to the page, and the full-size template.
+enum class OutputMode { Window, Drawing, Template };
+
+// What a call of Rebuilder is to produce, as its caller states it.
+struct Output {
+    // Implicit: most callers name only the mode.
+    Output(OutputMode m) : mode(m) {}
+    Output(OutputMode m, Rgb face) : mode(m), buttonFace(face) {}
+    OutputMode mode;
+    // The window's background under the blank-sheet prompt.
+    Rgb buttonFace = kDefaultButtonFace;
+};
+
 // Sheet units per millimetre that fit the nozzle on the sheet; 0 when there is nothing to draw.
 float FitScale(double length, double radius1, double radius2, double sheetHeight,
                double sheetWidth);
 
 // The prompt on the window's sheet when there is no drawable design.
-void BlankSheet();
+void BlankSheet(DrawingTarget& sheet, Rgb buttonFace);
 
-// Draws the design on the target: the window's sheet when it is picture1(), paper otherwise.
-// Writes AxisX and EntryY; numbers on paper use the given decimal separator.
-RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, bool tmpl,
+// Draws the design on the target as the output the caller names. Writes AxisX and EntryY;
+// numbers use the given decimal separator.
+RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, const Output& output,
                          char decimalSeparator);
 
 // The contour and (not on a template) its dimensions; false when an error was reported.

@@ -108,9 +108,7 @@ Form1::Form1(DesignState& state, const std::string& appDir, char decimalSeparato
     buildRows();
 }
 
-Form1::~Form1() {
-    if (picture1() == sheetTarget_.get()) setPicture1(nullptr);
-}
+Form1::~Form1() = default;
 
 void Form1::buildRows() {
     QWidget* client = centralWidget();
@@ -234,7 +232,6 @@ void Form1::applyLayout() {
     put(Command1_, L.computeButton);
     Command1_->raise();
 
-    if (picture1() == sheetTarget_.get()) setPicture1(nullptr);
     sheetTarget_.reset();
     delete Picture1_;
     Picture1_ = new SheetWidget(centralWidget(), QSize(L.sheet.width, L.sheet.height),
@@ -242,7 +239,6 @@ void Form1::applyLayout() {
     Picture1_->move(L.sheet.left, L.sheet.top);
     Picture1_->show();
     sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
-    setPicture1(sheetTarget_.get(), PainterTarget::systemButtonFace());
 }
 
 std::string Form1::text(int row) const {
@@ -289,7 +285,8 @@ void Form1::eraseSheet() {
 
 void Form1::redrawSheet() {
     if (!sheetTarget_) return;
-    Rebuilder(*sheetTarget_, state_, false, logic_.decimalSeparator());
+    Rebuilder(*sheetTarget_, state_, Output(OutputMode::Window, PainterTarget::systemButtonFace()),
+              logic_.decimalSeparator());
     sheetTarget_->release();
     Picture1_->update();
     if (onSheetDrawn) onSheetDrawn();

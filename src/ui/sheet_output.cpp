@@ -87,7 +87,8 @@ void QtSheetOutput::printSheet(bool tmpl) {
             aborted = true;
             printer.abort();
         });
-        const RebuildOutcome outcome = Rebuilder(page, state_, tmpl, sep_);
+        const RebuildOutcome outcome =
+            Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_);
         if (outcome != RebuildOutcome::Drawn) page.abortDoc();
     }
     // A page that was not finished must not be left behind as a file.

@@ -68,14 +68,14 @@ inline std::vector<Op> parseRecording(const std::string& recording) {
 
 enum class Mode { Window, Drawing, Template };
 
-// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet registered as
-// the window's.
+// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet.
 inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
     std::ostringstream out;
     RecordingTarget target(out, kRecordedSheet, kRecordedPage, fontPoints);
-    setPicture1(mode == Mode::Window ? &target : nullptr);
-    Rebuilder(target, state, mode == Mode::Template, sep);
-    setPicture1(nullptr);
+    const OutputMode output = mode == Mode::Window    ? OutputMode::Window
+                              : mode == Mode::Drawing ? OutputMode::Drawing
+                                                      : OutputMode::Template;
+    Rebuilder(target, state, output, sep);
     return out.str();
 }
 

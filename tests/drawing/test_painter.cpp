@@ -53,9 +53,7 @@ void setA4(QPdfWriter& writer, int dpi) {
 DesignState drawOnSheet(QImage& image) {
     DesignState s = computedDesign({}, "30", "45");
     PainterTarget sheet(image);
-    setPicture1(&sheet);
-    EXPECT_EQ(Rebuilder(sheet, s, false, '.'), RebuildOutcome::Drawn);
-    setPicture1(nullptr);
+    EXPECT_EQ(Rebuilder(sheet, s, OutputMode::Window, '.'), RebuildOutcome::Drawn);
     return s;
 }
 
@@ -102,9 +100,8 @@ TEST(Sheet, BlankPromptOnTheButtonFace) {
     DesignState s;
     s.InRange = true;
     PainterTarget sheet(image);
-    setPicture1(&sheet, Rgb{200, 100, 50});
-    EXPECT_EQ(Rebuilder(sheet, s, false, '.'), RebuildOutcome::Blank);
-    setPicture1(nullptr);
+    EXPECT_EQ(Rebuilder(sheet, s, Output(OutputMode::Window, Rgb{200, 100, 50}), '.'),
+              RebuildOutcome::Blank);
     sheet.release();
     EXPECT_EQ(image.pixel(3, 3), qRgb(200, 100, 50));
     bool text = false;
@@ -179,7 +176,7 @@ TEST(Page, EarlyStopAbortsThePrintJob) {
             QPdfWriter writer(&buffer);
             setA4(writer, 600);
             PainterTarget page(writer, [&aborts] { ++aborts; });
-            EXPECT_EQ(Rebuilder(page, s, false, '.'), c.outcome);
+            EXPECT_EQ(Rebuilder(page, s, OutputMode::Drawing, '.'), c.outcome);
             EXPECT_EQ(page.started(), c.started);
             EXPECT_EQ(page.finished(), c.outcome == RebuildOutcome::Drawn);
         }

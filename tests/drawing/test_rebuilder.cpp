@@ -21,7 +21,6 @@ class Reports : public ::testing::Test {
     void TearDown() override {
         setErrorReporter(nullptr);
         setOffDesignNotifier(nullptr);
-        setPicture1(nullptr);
     }
     std::vector<std::string> errors, offDesign;
 };

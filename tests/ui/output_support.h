@@ -45,9 +45,7 @@ inline QImage drawnSheet(int width, int height) {
     DesignState s = exampleDesign();
     {
         PainterTarget sheet(image);
-        setPicture1(&sheet);
-        const RebuildOutcome outcome = Rebuilder(sheet, s, false, '.');
-        setPicture1(nullptr);
+        const RebuildOutcome outcome = Rebuilder(sheet, s, OutputMode::Window, '.');
         EXPECT_EQ(outcome, RebuildOutcome::Drawn);
     }
     return image;
