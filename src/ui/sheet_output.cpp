@@ -8,13 +8,14 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLibrary>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
-#include "file_text.h"
 #include "painter_target.h"
 #include "rebuilder.h"
+#include "safe_file.h"
 #include "savtojpg.h"
 
 namespace tavro {
@@ -25,24 +26,26 @@ std::string QtSheetOutput::jpegModulePath() const {
         .toStdString();
 }
 
-bool QtSheetOutput::saveSheetBmp(const std::string& path) {
+ExportResult QtSheetOutput::saveSheetBmp(const std::string& path, std::string& why) {
     const QImage* sheet = sheet_ ? sheet_() : nullptr;
-    if (!sheet) return false;
     // The chosen name is used as it is: the format is named, not guessed from an extension.
     // The picture is made whole in memory first, so a failed write keeps an older file.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(sheet->convertToFormat(QImage::Format_RGB888))) return false;
-    return replaceFile(QString::fromStdString(path), buffer.data(), nullptr);
+    if (!sheet || !writer.write(sheet->convertToFormat(QImage::Format_RGB888))) {
+        why = "Рисунок не удалось составить. Сообщите разработчику.";
+        return ExportResult::WriteFailed;
+    }
+    return replaceFile(path, buffer.data(), &why) ? ExportResult::Written
+                                                  : ExportResult::WriteFailed;
 }
 
-bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
+ExportResult QtSheetOutput::saveSheetJpeg(const std::string& path, std::string& why) {
     const QImage* sheet = sheet_ ? sheet_() : nullptr;
-    if (!sheet) return false;
     QLibrary module(QString::fromStdString(jpegModulePath()));
     const auto save = reinterpret_cast<SaveToJpg1Function>(module.resolve("SaveToJpg1"));
-    if (!save) return false;
+    if (!sheet || !save) return ExportResult::ModuleFailed;
     const QImage pixels = sheet->convertToFormat(QImage::Format_RGB32);
     const SheetPixels handle{reinterpret_cast<const uint32_t*>(pixels.constBits()),
                              static_cast<int32_t>(pixels.bytesPerLine()), pixels.width(),
@@ -51,48 +54,59 @@ bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
     // once it is there whole: a module that writes nothing never passes for a saved picture
     // by an older file of that name, and a failed export leaves the older file as it was.
     QTemporaryDir scratch;
-    if (!scratch.isValid()) return false;
+    if (!scratch.isValid()) {
+        why = scratch.errorString().toStdString();
+        return ExportResult::WriteFailed;
+    }
     const QString written = scratch.filePath(QStringLiteral("sheet.jpg"));
     if (!save(&handle, QFile::encodeName(written).constData(), pixels.height(), pixels.width()))
-        return false;
+        return ExportResult::ModuleFailed;
     QFile file(written);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return ExportResult::ModuleFailed;
     const QByteArray bytes = file.readAll();
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, "jpeg");
-    if (reader.size() != pixels.size()) return false;
-    return replaceFile(QString::fromStdString(path), bytes, nullptr);
+    if (reader.size() != pixels.size()) return ExportResult::ModuleFailed;
+    return replaceFile(path, bytes, &why) ? ExportResult::Written : ExportResult::WriteFailed;
+}
+
+bool QtSheetOutput::hasPrinter() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
-    QString pdfPath;
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer on this machine: the page goes to a PDF file the user names, unless
-        // there is no page to print, which the user hears before being asked for a name.
-        if (!state_.InRange) {
-            notifyOffDesign();
-            return;
-        }
-        std::string chosen;
-        if (!prompts_.saveFileName("PDF (*.pdf)", "", chosen)) return;
-        pdfPath = QString::fromStdString(chosen);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-    }
-    bool aborted = false;
+    PainterTarget page(printer, [&printer] { printer.abort(); });
+    if (Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) !=
+        RebuildOutcome::Drawn)
+        page.abortDoc();
+}
+
+bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
+    why.clear();
+    SafeFile file(QString::fromStdString(path));
+    if (!file.begin(&why)) return false;
+    // The page a PDF printer would give: its paper, margins and resolution.
+    QPrinter defaults(QPrinter::HighResolution);
+    defaults.setOutputFormat(QPrinter::PdfFormat);
+    bool drawn = false;
     {
-        PainterTarget page(printer, [&printer, &aborted] {
-            aborted = true;
-            printer.abort();
-        });
-        const RebuildOutcome outcome =
-            Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_);
-        if (outcome != RebuildOutcome::Drawn) page.abortDoc();
+        QPdfWriter writer(&file);
+        writer.setResolution(defaults.resolution());
+        writer.setPageLayout(defaults.pageLayout());
+        writer.setCreator(QStringLiteral("tavro-nozzle"));
+        PainterTarget page(writer, {});
+        drawn = Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) ==
+                    RebuildOutcome::Drawn &&
+                page.finished();
+        if (!drawn) page.abortDoc();
     }
-    // A page that was not finished must not be left behind as a file.
-    if (aborted && !pdfPath.isEmpty()) QFile::remove(pdfPath);
+    if (!drawn) {
+        file.cancel();
+        return false;
+    }
+    return file.commit(&why);
 }
 
 }  // namespace tavro

@@ -14,21 +14,22 @@ struct DesignState;
 
 class QtSheetOutput : public SheetOutput {
   public:
-    QtSheetOutput(DesignState& state, Prompts& prompts, std::string appDir, char sep)
-        : state_(state), prompts_(prompts), appDir_(std::move(appDir)), sep_(sep) {}
+    QtSheetOutput(DesignState& state, std::string appDir, char sep)
+        : state_(state), appDir_(std::move(appDir)), sep_(sep) {}
     // The sheet's persistent image, which exists once the window is laid out.
     void setSheet(std::function<QImage*()> sheet) { sheet_ = std::move(sheet); }
 
-    bool saveSheetBmp(const std::string& path) override;
-    bool saveSheetJpeg(const std::string& path) override;
+    ExportResult saveSheetBmp(const std::string& path, std::string& why) override;
+    ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
+    bool hasPrinter() override;
     void printSheet(bool tmpl) override;
+    bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
 
     // Where the JPEG module is looked for: the application directory.
     std::string jpegModulePath() const;
 
   private:
     DesignState& state_;
-    Prompts& prompts_;
     std::string appDir_;
     char sep_;
     std::function<QImage*()> sheet_;
