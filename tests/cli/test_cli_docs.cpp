@@ -5,22 +5,11 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "cli.h"
+#include "cli_run.h"
 #include "docs_test_util.h"
 
 namespace tavro {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 const std::vector<std::string> kWorkedExample = {"calc",   "Title=Опыт", "Rkr=5", "Qa=10",
                                                  "k=1.24", "Pk=5",       "H=0"};
