@@ -7,6 +7,8 @@
 #include "checked_ops.h"
 #include "faults.h"
 #include "number_text.h"
+#include "page_marks.h"
+#include "sheet_parts.h"
 
 namespace tavro {
 
@@ -57,11 +59,39 @@ void printLegend(DrawingTarget& t, float scale, char sep) {
     printFromBottomRight(t, shown, measured, 4);
 }
 
+// A template too large for one page: the large sheet page by page, each page drawn whole and
+// cut to its part of the sheet by the origin, with its own marks.
+RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const TemplatePlan& plan,
+                            int contourWidth, char sep) {
+    s.AxisX = single(plan.axisX);
+    s.EntryY = single(plan.entryY);
+    bool first = true;
+    for (const TemplatePage& page : plan.pages) {
+        if (!first) target.newPage();
+        target.setOrigin(single(page.left), single(page.top));
+        drawAxisLines(target, s, 1);
+        target.setDrawStyle(kSolid);
+        target.setDrawWidth(contourWidth);
+        target.setForeColor(kBlack);
+        bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, 1);
+        clean = NozzleBuilder(target, s, 1, true, contourWidth, sep) && clean;
+        // A contour that failed on one page fails on all: reported once, nothing printed.
+        if (!clean) return RebuildOutcome::Failed;
+        drawPageMarks(target, page.marks, contourWidth);
+        first = false;
+    }
+    target.setOrigin(0, 0);
+    target.endDoc();
+    return RebuildOutcome::Drawn;
+}
+
 RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& output, char sep) {
     const bool window = output.mode == OutputMode::Window;
     const bool tmpl = output.mode == OutputMode::Template;
     float scale;
     int contourWidth;
+    TemplatePlan ownPlan;
+    const TemplatePlan* plan = output.plan;
     if (window) {
         scale = fitScaleOf(target, s);
         target.setScaleMode(kScaleUser);
@@ -78,6 +108,13 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
         if (tmpl) {
             scale = 1;
             contourWidth = 2;
+            if (!plan) {
+                const double width = target.scaleWidth();
+                const double height = target.scaleHeight();
+                ownPlan = planTemplate(target, s, PageArea{width, height});
+                plan = &ownPlan;
+            }
+            if (plan->tiled) return rebuildTiles(target, s, *plan, contourWidth, sep);
         } else {
             scale = fitScaleOf(target, s);
             contourWidth = 10;
@@ -89,13 +126,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     const double axisX = s.AxisX, entryY = s.EntryY;
     const double sc = scale;
 
-    target.setDrawWidth(1);
-    target.setDrawStyle(kDashDot);
-    segment(target, axisX, 0.75 * entryY, axisX, 1.25 * entryY + sc * s.Ln, kGrey);
-    target.setDrawStyle(kSolid);
-    const double yt = entryY + sc * (static_cast<double>(s.Ln) - s.La);
-    segment(target, axisX, yt, axisX, entryY + sc * s.Ln, kGrey);
-    segment(target, axisX - sc * s.Rkr, yt, axisX + sc * s.Rkr, yt, kGrey);
+    drawAxisLines(target, s, sc);
 
     target.setDrawStyle(kSolid);
     target.setDrawWidth(contourWidth);
@@ -116,11 +147,25 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     }
     target.setFontSize(target.fontSize() / 1.5);
 
+    if (output.mode == OutputMode::Drawing) drawScaleBar(target, scale);
+    if (tmpl && !plan->pages.empty())
+        drawPageMarks(target, plan->pages.front().marks, contourWidth);
     if (!window) target.endDoc();
     return clean ? RebuildOutcome::Drawn : RebuildOutcome::Failed;
 }
 
 }  // namespace
+
+void drawAxisLines(DrawingTarget& target, const DesignState& s, double scale) {
+    const double axisX = s.AxisX, entryY = s.EntryY;
+    target.setDrawWidth(1);
+    target.setDrawStyle(kDashDot);
+    segment(target, axisX, 0.75 * entryY, axisX, 1.25 * entryY + scale * s.Ln, kGrey);
+    target.setDrawStyle(kSolid);
+    const double yt = entryY + scale * (static_cast<double>(s.Ln) - s.La);
+    segment(target, axisX, yt, axisX, entryY + scale * s.Ln, kGrey);
+    segment(target, axisX - scale * s.Rkr, yt, axisX + scale * s.Rkr, yt, kGrey);
+}
 
 void setOffDesignNotifier(OffDesignNotifier notifier) {
     offDesignNotifier() = std::move(notifier);

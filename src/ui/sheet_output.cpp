@@ -18,6 +18,11 @@
 #include "savtojpg.h"
 
 namespace tavro {
+namespace {
+
+constexpr double kPageFontPoints = 10;
+
+}  // namespace
 
 std::string QtSheetOutput::jpegModulePath() const {
     return QDir(QString::fromStdString(appDir_))
@@ -80,15 +85,25 @@ void QtSheetOutput::printSheet(bool tmpl) {
         pdfPath = QString::fromStdString(chosen);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
+        // A PDF of our own keeps clear of the edge that printers cannot reach.
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    }
+    Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
+    TemplatePlan plan;
+    if (tmpl && state_.InRange) {
+        plan = planForPaper(printer, state_, kPageFontPoints);
+        output.plan = &plan;
     }
     bool aborted = false;
     {
-        PainterTarget page(printer, [&printer, &aborted] {
-            aborted = true;
-            printer.abort();
-        });
-        const RebuildOutcome outcome =
-            Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_);
+        PainterTarget page(
+            printer,
+            [&printer, &aborted] {
+                aborted = true;
+                printer.abort();
+            },
+            kPageFontPoints);
+        const RebuildOutcome outcome = Rebuilder(page, state_, output, sep_);
         if (outcome != RebuildOutcome::Drawn) page.abortDoc();
     }
     // A page that was not finished must not be left behind as a file.

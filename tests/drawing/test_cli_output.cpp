@@ -114,7 +114,7 @@ TEST_P(FullSize, ContourMeasuresTrue) {
     ASSERT_TRUE(t.found);
     EXPECT_NEAR(t.length, s.Ln, 0.1);
     EXPECT_NEAR(t.exitDiameter, 2 * s.Ra, 0.1);
-    EXPECT_NEAR(t.topMm, 0.2 * 297, 0.1) << "entrance at a fifth of the A4 page";
+    EXPECT_NEAR(t.topMm, 10 + 0.2 * 277, 0.1) << "entrance at a fifth of the A4 page's usable area";
     EXPECT_NEAR(t.axisOffsetMm, 0, 0.1) << "on the axis";
 }
 
