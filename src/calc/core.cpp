@@ -2,11 +2,13 @@
 #include "core.h"
 
 #include <cmath>
+#include <limits>
 
 #include "faults.h"
 #include "graph.h"
 #include "number_text.h"
 #include "physics.h"
+#include "wall.h"
 
 namespace tavro {
 namespace {
@@ -43,6 +45,8 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
 
     if (!(s.Rc > s.Rkr)) {
         s.Rc = single(Rkr + 0.0001);
+        // A large throat absorbs the 0.0001; the entrance must still be wider than the throat.
+        if (!(s.Rc > s.Rkr)) s.Rc = std::nextafter(s.Rkr, std::numeric_limits<float>::infinity());
         f.setText(kRowRc, formatShortest(s.Rc, sep));
     }
     if (s.Qc < 23) {
@@ -67,6 +71,10 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
         const double sLen = power(Rint * Rint - e * e, 0.5);
         s.Qc = single(std::atan(div(sLen, a)) / kPi * 180);
         s.Ln = single(sLen + s.La);
+    }
+    if (!wallIsBuildable(s)) {
+        s.InRange = false;
+        return CoreOutcome::OffDesign;
     }
     writeResults(s, f, sep);
     return CoreOutcome::Ok;

@@ -129,6 +129,19 @@ std::string placePoint(bool negative, const Digits& integer, int decimals, char 
     return text;
 }
 
+// Rounded to the decimals, without trailing zeros and without the sign of a zero.
+std::string plainRounded(float value, int decimals, bool tiesToEven, char sep) {
+    const Decimal d = toDecimal(value);
+    const Digits integer = scaledInteger(d, decimals, tiesToEven);
+    const bool zero = integer.size == 1 && integer.text[0] == '0';
+    std::string text = placePoint(d.negative && !zero, integer, decimals, sep);
+    if (decimals > 0) {
+        const size_t last = text.find_last_not_of('0');
+        text.erase(text[last] == sep ? last : last + 1);
+    }
+    return text;
+}
+
 }  // namespace
 
 double readNumber(const std::string& text) {
@@ -224,15 +237,11 @@ std::string formatShortest(float value, char decimalSeparator) {
 }
 
 std::string formatRounded(float value, int decimals, char decimalSeparator) {
-    const Decimal d = toDecimal(value);
-    const Digits integer = scaledInteger(d, decimals, true);
-    const bool zero = integer.size == 1 && integer.text[0] == '0';
-    std::string text = placePoint(d.negative && !zero, integer, decimals, decimalSeparator);
-    if (decimals > 0) {
-        const size_t last = text.find_last_not_of('0');
-        text.erase(text[last] == decimalSeparator ? last : last + 1);
-    }
-    return text;
+    return plainRounded(value, decimals, true, decimalSeparator);
+}
+
+std::string formatLabel(float value, char decimalSeparator) {
+    return plainRounded(value, 2, false, decimalSeparator);
 }
 
 }  // namespace tavro

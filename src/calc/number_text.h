@@ -19,7 +19,11 @@ std::string formatFixed(float value, int decimals, char decimalSeparator);
 std::string formatShortest(float value, char decimalSeparator);
 
 // A value rounded to a number of decimals (ties to the even digit) in plain form without
-// trailing zeros or exponent, as the drawing labels and the scale legend show it.
+// trailing zeros or exponent, as the scale legend shows it.
 std::string formatRounded(float value, int decimals, char decimalSeparator);
+
+// A drawing label's number: rounded to 2 decimals exactly as the "0.00" result fields round it,
+// then without trailing zeros, so that the drawing and the fields never disagree.
+std::string formatLabel(float value, char decimalSeparator);
 
 }  // namespace tavro

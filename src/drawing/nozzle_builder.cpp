@@ -6,6 +6,7 @@
 #include "number_text.h"
 #include "rebuilder.h"
 #include "sheet_parts.h"
+#include "wall.h"
 
 namespace tavro {
 namespace {
@@ -38,16 +39,14 @@ Profile profileOf(const DesignState& s, double scale) {
     p.rout = s.Rout * scale;
     p.ln = s.Ln * scale;
     p.rmax = p.ra > p.rc ? p.ra : p.rc;
-    p.x1 = p.rkr + p.rint * (1 - std::cos(p.qc));
-    p.y1 = div(p.rc - p.x1, std::tan(p.qc));
-    p.yT = p.y1 + p.rint * std::sin(p.qc);
-    p.x2 = p.rkr + p.rout * (1 - std::cos(p.qm));
-    p.y2 = p.yT + p.rout * std::sin(p.qm);
-    // Parallel tangents (Qm equal to Qa) have no crossing: the division faults.
-    const double cotM = div(1, std::tan(p.qm)), cotA = div(1, std::tan(p.qa));
-    p.xP = div((p.ln - p.y2) + p.x2 * cotM - p.ra * cotA, cotM - cotA);
-    p.yP = (p.xP - p.x2) * cotM + p.y2;
-    finite(p.yP);
+    const WallProfile w = wallProfile(s, scale);
+    p.x1 = w.x1;
+    p.y1 = w.y1;
+    p.yT = w.yT;
+    p.x2 = w.S.x;
+    p.y2 = w.S.y;
+    p.xP = w.P.x;
+    p.yP = w.P.y;
     return p;
 }
 
@@ -94,7 +93,7 @@ void contour(DrawingTarget& t, const DesignState& s, const Profile& p) {
 }
 
 std::string value(float v, char sep) {
-    return formatRounded(v, 2, sep);
+    return formatLabel(v, sep);
 }
 
 // An angle between the downward vertical at a wall point and the wall going down from it.

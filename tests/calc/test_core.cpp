@@ -1,6 +1,7 @@
 // The core calculation end to end: results, clamps, range exits and faults.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,7 +101,9 @@ TEST(Core, EntryAngleClampsAreInclusive) {
         Design d = example("30", c.typed);
         ASSERT_EQ(d.run(), CoreOutcome::Ok) << c.typed;
         EXPECT_EQ(d.fields.text(kRowQc), c.shown) << c.typed;
-        if (c.Ln) EXPECT_EQ(d.fields.text(kRowLn), c.Ln) << c.typed;
+        if (c.Ln) {
+            EXPECT_EQ(d.fields.text(kRowLn), c.Ln) << c.typed;
+        }
     }
 }
 
@@ -134,6 +137,39 @@ TEST(Core, RangeExitsAreSilentAndKeepThePreviousResultTexts) {
         EXPECT_FALSE(d.state.InRange) << c.what;
         EXPECT_EQ(d.results(), before) << c.what;
         EXPECT_TRUE(d.reports.empty()) << c.what;
+    }
+}
+
+// A wall whose tangent crossing is not between the outlet fillet's end and the exit lip cannot
+// be cut; such designs pass the input checks and still are off-design, with no result written.
+TEST(Core, ImpossibleWallIsOffDesign) {
+    const std::vector<std::vector<std::string>> designs = {
+        {"Rkr=10", "Qa=9", "k=1.24", "Pk=30", "H=2000", "Rc=30", "Qc=45"},  // crossing past exit
+        {"Rkr=10", "Qa=9", "k=1.1", "Pk=20", "H=1000", "Rc=30", "Qc=45"},   // crossing metres away
+        {"Rkr=10", "Qa=9.5", "k=1.24", "Pk=5", "H=15000", "Rc=30", "Qc=45"},  // negative Qm
+    };
+    for (const auto& design : designs) {
+        std::vector<std::string> args = {"calc"};
+        args.insert(args.end(), design.begin(), design.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(runCli(args, out, err), kExitOffDesign) << design[4];
+        std::string untouched = "\n10\tresult\n";
+        for (int row = kRowPa; row <= kRowNote; ++row) untouched += std::to_string(row) + "\t\n";
+        EXPECT_NE(out.str().find(untouched + "outcome\toff-design\n"), std::string::npos)
+            << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+// Where Rkr + 0.0001 is Rkr again in single precision, the entrance is the next single above
+// the throat, and the fillet reaches a small but real entry angle.
+TEST(Core, LargeThroatStillGetsAnEntranceAboveIt) {
+    for (const char* rkr : {"2048", "5000", "65536"}) {
+        Design d({{kRowRkr, rkr}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"}});
+        ASSERT_EQ(d.run(), CoreOutcome::Ok) << rkr;
+        EXPECT_EQ(d.state.Rc, std::nextafter(d.state.Rkr, 1e30f)) << rkr;
+        EXPECT_GT(d.state.Qc, 0) << rkr;
+        EXPECT_TRUE(d.reports.empty()) << rkr;
     }
 }
 

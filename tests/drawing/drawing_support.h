@@ -14,10 +14,13 @@
 
 namespace tavro::test {
 
-// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options.
+// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options; shown receives the
+// field texts when given.
 inline DesignState computedDesign(const std::map<int, std::string>& extra = {},
-                                  const std::string& rc = "", const std::string& qc = "") {
-    FieldTable fields;
+                                  const std::string& rc = "", const std::string& qc = "",
+                                  FieldTable* shown = nullptr) {
+    FieldTable local;
+    FieldTable& fields = shown ? *shown : local;
     const std::map<int, std::string> base = {
         {kRowRkr, "10"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"},
         {kRowH, "0"},    {kRowRc, rc},   {kRowQc, qc},

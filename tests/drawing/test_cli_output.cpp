@@ -63,12 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
                 kExitOffDesign,
                 {},
                 "Нерасчетный режим\nДанные не попадают"},
-        CliCase{"no_size",
+        // The cone of a right entry angle ends above its own entrance: the length comes out
+        // negative, a wall that cannot be built.
+        CliCase{"negative_length",
                 {"calc", "--no-check", "Rkr=10", "Qa=10", "k=1.24", "Pk=5", "Qc=90", "Rc=1e30"},
                 {"--png", "@a.png", "--pdf", "@a.pdf"},
-                kExitError,
+                kExitOffDesign,
                 {},
-                "nothing to draw"},
+                "Нерасчетный режим"},
         CliCase{
             "bad_size", kExample, {"--png", "@a.png", "--size", "70x"}, kExitUsage, {}, "bad size"},
         CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"}),

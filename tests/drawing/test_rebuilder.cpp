@@ -102,6 +102,15 @@ TEST_F(Reports, ZeroScaleOnPaperStopsBeforeTheEndOfThePage) {
     EXPECT_EQ(recording.find("box "), std::string::npos) << "no outline without a length";
 }
 
+// A throat so large that Rkr + 0.0001 is Rkr again in single precision still draws completely.
+TEST_F(Reports, LargeThroatWithoutEntranceRadiusDraws) {
+    DesignState s = computedDesign({{kRowRkr, "2048"}});
+    const std::string recording = record(s, Mode::Window);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(hasNan(recording));
+    EXPECT_NE(printOf(parseRecording(recording), "Dкр=4096"), nullptr);
+}
+
 TEST_F(Reports, FontSizeIsRestored) {
     for (Mode mode : {Mode::Window, Mode::Drawing}) {
         DesignState s = computedDesign({{kRowNote, "x"}}, "30", "45");
@@ -136,6 +145,35 @@ TEST_F(Reports, LabelTexts) {
         for (const std::string& label : c.labels)
             EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end()) << label;
     }
+}
+
+// A label shows its value as the result field does, ties included (1.125 is "1.13" in both),
+// only without trailing zeros.
+TEST_F(Reports, LabelsAgreeWithTheResultFields) {
+    const struct {
+        const char* label;
+        int row;
+    } pairs[] = {
+        {" Qm=", kRowQm}, {"R=", kRowRint}, {"r=", kRowRout}, {"Lдиф=", kRowLa}, {"L=", kRowLn}};
+    for (const char* rkr : {"2.5", "12.5", "10", "7.5"}) {
+        FieldTable fields;
+        DesignState s = computedDesign({{kRowRkr, rkr}}, "", "", &fields);
+        const std::vector<Op> ops = parseRecording(record(s, Mode::Window));
+        for (const auto& p : pairs) {
+            std::string field = fields.text(p.row);
+            field.erase(field.find_last_not_of('0') + 1);
+            if (field.back() == '.') field.pop_back();
+            const Op* label = printOf(ops, p.label);
+            ASSERT_NE(label, nullptr) << p.label;
+            std::string shown = label->text().substr(std::string(p.label).size());
+            shown = shown.substr(0, shown.find_first_not_of("0123456789."));
+            EXPECT_EQ(shown, field) << rkr << ' ' << p.label;
+        }
+    }
+    FieldTable tie;
+    DesignState s = computedDesign({{kRowRkr, "2.5"}}, "", "", &tie);
+    EXPECT_EQ(tie.text(kRowRout), "1.13");
+    EXPECT_NE(printOf(parseRecording(record(s, Mode::Window)), "r=1.13"), nullptr);
 }
 
 struct ThroatCase {
