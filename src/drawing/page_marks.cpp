@@ -42,7 +42,7 @@ void drawBar(DrawingTarget& t, double x, double y, const std::string& caption, d
 
 }  // namespace
 
-void drawPageMarks(DrawingTarget& t, const std::vector<PageMark>& marks, int barWidth) {
+void drawPageMarks(DrawingTarget& t, const std::vector<PageMark>& marks, int lineWidth) {
     for (const PageMark& m : marks) {
         switch (m.kind) {
             case PageMark::Text:
@@ -50,11 +50,11 @@ void drawPageMarks(DrawingTarget& t, const std::vector<PageMark>& marks, int bar
                 printScaled(t, m.x, m.y, m.text, m.fontFactor);
                 break;
             case PageMark::Bar:
-                drawBar(t, m.x, m.y, m.text, m.length, m.ticks, barWidth);
+                drawBar(t, m.x, m.y, m.text, m.length, m.ticks, lineWidth);
                 break;
             case PageMark::Cross:
                 t.setDrawStyle(kSolid);
-                t.setDrawWidth(1);
+                t.setDrawWidth(lineWidth);
                 segment(t, m.x - kCrossArm, m.y, m.x + kCrossArm, m.y, kBlack);
                 segment(t, m.x, m.y - kCrossArm, m.x, m.y + kCrossArm, kBlack);
                 break;

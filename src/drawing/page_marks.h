@@ -8,8 +8,9 @@
 
 namespace tavro {
 
-// Draws the marks of one page in black; bars use the given line width.
-void drawPageMarks(DrawingTarget& target, const std::vector<PageMark>& marks, int barWidth);
+// Draws the marks of one page in black; bars and crosses with lines of the given width, as
+// fine as the contour they are measured against.
+void drawPageMarks(DrawingTarget& target, const std::vector<PageMark>& marks, int lineWidth);
 
 // The longest round length in whole millimetres (1, 2, 5, 10, 20, 50 ...) that is drawn no
 // longer than limit at the scale; at least 1.

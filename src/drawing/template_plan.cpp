@@ -293,8 +293,9 @@ std::optional<TemplatePlan> onePage(Measure& measure, const DesignState& s, Page
 // Where a block of text lines would best stand on the page, and how its lines align.
 enum class Corner { TopLeft, TopCentre, BottomRight };
 
-// A block of text lines placed as one; false when the page has no room for it.
-bool placeLines(Placer& placer, Measure& measure,
+// A block of text lines placed as one, at its preferred place when the page has no free room
+// for it: the page's name and the legend are never left out.
+void placeLines(Placer& placer, Measure& measure,
                 const std::vector<std::pair<std::string, double>>& texts, const SheetRect& area,
                 Corner corner, std::vector<PageMark>& marks) {
     double width = 0, height = 0;
@@ -308,19 +309,18 @@ bool placeLines(Placer& placer, Measure& measure,
         preferX = area.right() - width;
         preferY = area.bottom() - height;
     }
-    const auto at = placer.place(width, height, preferX, preferY);
-    if (!at) return false;
-    placer.take(*at);
-    double y = at->top;
+    const SheetRect at = placer.place(width, height, preferX, preferY)
+                             .value_or(SheetRect{preferX, preferY, width, height});
+    placer.take(at);
+    double y = at.top;
     for (const auto& [text, factor] : texts) {
         const double w = measure.width(text, factor);
-        double x = at->left;
-        if (corner == Corner::TopCentre) x = at->left + width / 2 - w / 2;
-        if (corner == Corner::BottomRight) x = at->right() - w;
+        double x = at.left;
+        if (corner == Corner::TopCentre) x = at.left + width / 2 - w / 2;
+        if (corner == Corner::BottomRight) x = at.right() - w;
         marks.push_back(textMark(text, x, y, factor));
         y += measure.height(factor);
     }
-    return true;
 }
 
 TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling) {

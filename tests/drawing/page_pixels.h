@@ -18,11 +18,14 @@ struct GreyPage {
     }
 };
 
-// Renders the first page of the PDF at dpi dots per inch; an empty page when that fails.
-inline GreyPage renderPdf(const std::string& pdf, int dpi) {
+// Renders a page of the PDF (the first by default) at dpi dots per inch; an empty page when
+// there is no such page.
+inline GreyPage renderPdf(const std::string& pdf, int dpi, int pageNumber = 1) {
     const std::string base = pdf + ".grey";
-    const std::string command =
-        "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " '" + pdf + "' '" + base + "'";
+    const std::string number = std::to_string(pageNumber);
+    const std::string command = "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " +
+                                number + " -l " + number + " '" + pdf + "' '" + base +
+                                "' 2>/dev/null";
     GreyPage page;
     if (std::system(command.c_str()) != 0) return page;
     std::ifstream in(base + ".pgm", std::ios::binary);
