@@ -18,6 +18,7 @@
 #include "form1.h"
 #include "sheet_output.h"
 #include "sheet_widget.h"
+#include "test_platform.h"
 
 namespace tavro {
 namespace {
@@ -155,6 +156,7 @@ TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
 }  // namespace tavro
 
 int main(int argc, char** argv) {
+    tavro::test::useTestPlatform();
     tavro::substituteFonts();
     QApplication app(argc, argv);
     tavro::setErrorReporter([](const std::string&) {});

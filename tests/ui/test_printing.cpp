@@ -10,6 +10,7 @@
 #include "output_support.h"
 #include "page_pixels.h"
 #include "sheet_output.h"
+#include "test_platform.h"
 
 // fontconfig keeps its configuration caches for the life of the process; the leak checker
 // would report them after every test.
@@ -114,6 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, TemplatePdf,
 }  // namespace tavro::test
 
 int main(int argc, char** argv) {
+    tavro::test::useTestPlatform();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -10,6 +10,12 @@
 #include "drawing_support.h"
 #include "page_pixels.h"
 
+// fontconfig keeps its configuration caches for the life of the process; the leak checker
+// would report them after every test.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 namespace tavro::test {
 namespace {
 

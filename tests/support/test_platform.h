@@ -1,0 +1,16 @@
+// The same Qt platform and character set for every test process, whatever its environment.
+#pragma once
+
+#include <cstdlib>
+
+namespace tavro::test {
+
+// Called first in every test program's main(), before Qt starts, so that the tests also run
+// (and list themselves to CTest) from a shell without a display or a locale. Fonts are named by
+// the program itself (Liberation faces for the Windows ones).
+inline void useTestPlatform() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
+}
+
+}  // namespace tavro::test
