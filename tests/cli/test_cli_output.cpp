@@ -79,7 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "Нерасчетный режим"},
         CliCase{
             "bad_size", kExample, {"--png", "@a.png", "--size", "70x"}, kExitUsage, {}, "bad size"},
-        CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"}),
+        CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"},
+        CliCase{"bad_page",
+                kExample,
+                {"--pdf", "@a.pdf", "--template", "--page", "B5"},
+                kExitUsage,
+                {},
+                "bad page B5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Png, HasTheRequestedSize) {
