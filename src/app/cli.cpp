@@ -68,12 +68,11 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     state.InRange = true;
     for (const auto& [row, text] : o.texts) fields.setText(row, text);
     loadDesignValues(state, fields);
-    loadDocument(o.docs, state, fields, err);
+    if (!loadDocument(o.docs, state, fields, err)) return kExitNotLoaded;
 
     if (o.check) {
         int row = state.CurrentField;
-        const std::string message =
-            CheckInputs(state.Rkr, state.Qa, state.k, state.Pk, state.H, state.Rc, state.Qc, row);
+        const std::string message = CheckEntries(state, fields, row);
         if (!message.empty()) {
             out << "rejected\t" << row << '\t' << message << '\n';
             return kExitRejected;

@@ -14,6 +14,7 @@ enum CliStatus : int {
     kExitOffDesign = 3,
     kExitError = 4,
     kExitSaveFailed = 5,
+    kExitNotLoaded = 6,
     kExitUsage = 64,
 };
 

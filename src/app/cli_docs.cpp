@@ -32,11 +32,13 @@ std::string docArgumentsProblem(const DocOptions& options) {
     return options.open && options.openPath.empty() ? "open needs a FILE.dat" : "";
 }
 
-void loadDocument(const DocOptions& options, DesignState& state, Fields& fields,
+bool loadDocument(const DocOptions& options, DesignState& state, Fields& fields,
                   std::ostream& err) {
-    if (!options.open) return;
-    if (!LoadParams(options.openPath, state, fields))
-        err << options.openPath << ": not loaded (missing, unreadable or fewer than 22 rows)\n";
+    if (!options.open || LoadParams(options.openPath, state, fields)) return true;
+    err << options.openPath
+        << ": not loaded: not a nozzle parameter file (missing, unreadable, fewer than 22 rows "
+           "or not text)\n";
+    return false;
 }
 
 bool saveDocument(const DocOptions& options, DesignState& state, const Fields& fields,

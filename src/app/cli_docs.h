@@ -24,8 +24,9 @@ bool takeDocArgument(const std::vector<std::string>& args, size_t& i, DocOptions
 std::string docArgumentsProblem(const DocOptions& options);
 
 // For "open": loads the file into the start-up fields and the design, as the window's Open
-// does. A missing or short file leaves them as they are; a note on err says so.
-void loadDocument(const DocOptions& options, DesignState& state, Fields& fields, std::ostream& err);
+// does. False, with the reason on err, when the file holds no design (missing, unreadable,
+// fewer than 22 rows, not text): there is then nothing to compute or save.
+bool loadDocument(const DocOptions& options, DesignState& state, Fields& fields, std::ostream& err);
 
 // Saves the rows when --save was given; false, with the reason on err, when that failed.
 bool saveDocument(const DocOptions& options, DesignState& state, const Fields& fields,

@@ -7,7 +7,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <charconv>
 #include <fstream>
 #include <ostream>
@@ -18,6 +17,7 @@
 #include "painter_target.h"
 #include "rebuilder.h"
 #include "recording_target.h"
+#include "safe_file.h"
 
 namespace tavro {
 
@@ -57,14 +57,12 @@ bool parseSize(const std::string& text, int& w, int& h) {
            rh.ptr == end && w > 0 && h > 0 && w <= 20000 && h <= 20000;
 }
 
-bool writeBytes(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+// Every output goes through the same safe save as --save: a failure keeps the earlier file.
+int writeBytes(const std::string& path, const QByteArray& bytes, std::ostream& err) {
+    std::string why;
+    if (replaceFile(path, bytes, &why)) return kExitOk;
+    err << path << ": not saved: " << why << '\n';
+    return kExitSaveFailed;
 }
 
 int statusOf(RebuildOutcome outcome) {
@@ -92,9 +90,7 @@ int recordDrawing(const OutputOptions& o, DesignState& state, char sep, std::ost
     const RebuildOutcome outcome = Rebuilder(sheet, state, OutputMode::Window, sep);
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     const std::string s = text.str();
-    return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())))
-               ? kExitOk
-               : kExitSaveFailed;
+    return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())), err);
 }
 
 int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
@@ -110,8 +106,11 @@ int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return kExitSaveFailed;
-    return writeBytes(o.png, bytes) ? kExitOk : kExitSaveFailed;
+    if (!image.save(&buffer, "PNG")) {
+        err << o.png << ": not saved: the picture could not be encoded\n";
+        return kExitSaveFailed;
+    }
+    return writeBytes(o.png, bytes, err);
 }
 
 QPageSize::PageSizeId paperId(const std::string& name) {
@@ -121,7 +120,7 @@ QPageSize::PageSizeId paperId(const std::string& name) {
 }
 
 // The pages are made in memory: a drawing that stops early leaves no file behind.
-int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream&) {
+int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -148,7 +147,7 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream&)
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
     if (!finished) return kExitError;
-    return writeBytes(o.pdf, bytes) ? kExitOk : kExitSaveFailed;
+    return writeBytes(o.pdf, bytes, err);
 }
 
 }  // namespace

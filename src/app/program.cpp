@@ -57,7 +57,7 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     setOffDesignNotifier([&prompts](const std::string& title, const std::string& text) {
         prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
     });
-    QtSheetOutput output(state, form.prompts(), appDir, sep);
+    QtSheetOutput output(state, appDir, sep);
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
     if (quitAfterFirstDrawing) {

@@ -91,4 +91,14 @@ CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator) {
     }
 }
 
+CoreOutcome computeDesign(DesignState& state, Fields& fields, char decimalSeparator) {
+    const CoreOutcome outcome = sCore(state, fields, decimalSeparator);
+    if (outcome == CoreOutcome::OffDesign) {
+        state.Pa = state.FFa = state.RRa = state.LLa = state.Qm = 0;
+        state.Ra = state.Rint = state.Rout = state.La = state.Ln = 0;
+        for (int r = kRowPa; r <= kRowLn; ++r) fields.setText(r, "");
+    }
+    return outcome;
+}
+
 }  // namespace tavro

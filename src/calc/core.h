@@ -14,4 +14,8 @@ enum class CoreOutcome {
 // Clamps Rc and Qc, computes the results and writes rows 8, 9 (when clamped) and 11 to 21.
 CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator);
 
+// sCore as the window's commands run it: a design outside the charts keeps no result of an
+// earlier design, neither in rows 11 to 20 nor in the values the drawing reads.
+CoreOutcome computeDesign(DesignState& state, Fields& fields, char decimalSeparator);
+
 }  // namespace tavro

@@ -2,6 +2,7 @@
 #include "inputs.h"
 
 #include <array>
+#include <limits>
 
 #include "faults.h"
 #include "number_text.h"
@@ -74,6 +75,17 @@ std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float /
         return "Задайте расчетную высоту в пределах 0-150000 м.";
     }
     return "";
+}
+
+std::string CheckEntries(const DesignState& s, const Fields& fields, int& row) {
+    float values[] = {s.Rkr, s.Qa, s.k, s.Pk, s.H};
+    for (int r = kRowRkr; r <= kRowH; ++r) {
+        float unused = 0;
+        // NaN fails every acceptance test of its row, and only of its row.
+        if (!storeNumber(unused, fields.text(r)))
+            values[r - kRowRkr] = std::numeric_limits<float>::quiet_NaN();
+    }
+    return CheckInputs(values[0], values[1], values[2], values[3], values[4], s.Rc, s.Qc, row);
 }
 
 bool storeNumber(float& target, const std::string& text) {

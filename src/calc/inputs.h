@@ -12,6 +12,10 @@ namespace tavro {
 std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float Rc, float Qc,
                         int& row);
 
+// CheckInputs at the compute command: an input row whose text holds a number beyond single
+// precision never reached its design value, so it is rejected with that row's message.
+std::string CheckEntries(const DesignState& state, const Fields& fields, int& row);
+
 // Stores a number read by the field rule. A number beyond single precision leaves the value as
 // it was and returns false.
 bool storeNumber(float& target, const std::string& text);

@@ -10,12 +10,22 @@
 #include "inputs.h"
 #include "last_state.h"
 #include "params_file.h"
+#include "rebuilder.h"
 
 namespace tavro {
 
 const char* const kDataFilter = "Data files (*.dat) | *.dat";
 const char* const kBmpFilter = "Bitmap pictures (*.bmp) | *.bmp";
 const char* const kJpegFilter = "JPEG Image (*.jpg) | *.jpg";
+const char* const kPdfFilter = "PDF (*.pdf)";
+
+std::string templatePagesQuestion(int pages) {
+    const int tens = pages % 100, units = pages % 10;
+    const char* word = "листов";
+    if (units == 1 && tens != 11) word = "лист";
+    if (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) word = "листа";
+    return "Шаблон займет " + std::to_string(pages) + " " + word + ". Печатать?";
+}
 
 namespace {
 
@@ -26,53 +36,46 @@ bool fileExists(const std::string& path) {
     return !path.empty() && QFileInfo::exists(QString::fromStdString(path));
 }
 
-}  // namespace
-
-Answer DocumentCommands::saveQuestion() {
-    return prompts_.messageBox("Сохранить изменения?", "Данные были изменены", Buttons::YesNoCancel,
-                               Icon::None);
+bool isFile(const std::string& path) {
+    return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
 }
 
-DocumentCommands::Choice DocumentCommands::chooseSaveName(const std::string& filter,
-                                                          const std::string& initial,
-                                                          std::string& path) {
+}  // namespace
+
+NameChoice chooseSaveName(Prompts& prompts, const std::string& filter, const std::string& initial,
+                          std::string& path) {
     std::string offered = initial;
     for (;;) {
         std::string chosen;
-        if (!prompts_.saveFileName(filter, offered, chosen)) return Choice::DialogCancelled;
+        if (!prompts.saveFileName(filter, offered, chosen)) return NameChoice::DialogCancelled;
         if (!fileExists(chosen)) {
             path = chosen;
-            return Choice::Accepted;
+            return NameChoice::Accepted;
         }
-        switch (prompts_.messageBox("Файл с таким именем уже существует.\r\nПереписать?",
-                                    "Контроль сохранения", Buttons::YesNoCancel,
-                                    Icon::Exclamation)) {
+        switch (prompts.messageBox("Файл с таким именем уже существует.\r\nПереписать?",
+                                   "Контроль сохранения", Buttons::YesNoCancel,
+                                   Icon::Exclamation)) {
             case Answer::Yes:
                 path = chosen;
-                return Choice::Accepted;
+                return NameChoice::Accepted;
             case Answer::No:
                 offered = chosen;
                 break;
             default:
-                return Choice::OverwriteCancelled;
+                return NameChoice::OverwriteCancelled;
         }
     }
 }
 
-// After a failed write the user decides whether the command goes on without the save.
-bool DocumentCommands::continueAfterFailedSave() {
-    return prompts_.messageBox("Сохранение не удалось. Продолжить?", kSaveFailedTitle,
-                               Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+std::string failedWriteText(const std::string& failed, const std::string& path,
+                            const std::string& why) {
+    return failed + ": " + path + "\r\n" + why;
 }
 
-void DocumentCommands::saveFailed() {
-    prompts_.messageBox("Сохранение не удалось.", kSaveFailedTitle, Buttons::Ok, Icon::Exclamation);
-}
-
-void DocumentCommands::markSaved(bool setCaption) {
+void DocumentCommands::markSaved() {
     s_.Modified = false;
     view_.setComputeBold(false);
-    if (setCaption) view_.setWindowCaption(kCaption + s_.DocumentPath);
+    view_.setWindowCaption(kCaption + s_.DocumentPath);
     view_.enableMenu(MenuItem::EditRestore, false);
     view_.enableMenu(MenuItem::FileSave, false);
     prompts_.confirmSaved();
@@ -82,124 +85,115 @@ void DocumentCommands::takeFieldTexts() {
     for (int r = 0; r < kRowCount; ++r) s_.SavedFields[static_cast<size_t>(r)].text = view_.text(r);
 }
 
+// last.srd names only a file that is there: a name whose save failed, or a file deleted
+// meanwhile, would make the next start open nothing.
 void DocumentCommands::writeLastState() {
-    WriteLastState(appDir_, s_.DocumentPath);
+    WriteLastState(appDir_, isFile(s_.DocumentPath) ? s_.DocumentPath : std::string());
 }
 
 // Save and Save As: the write, then either the saved state or, after a failure, the word that it
 // failed and the previous document path, which the caption still shows.
 void DocumentCommands::writeDocument(const std::string& previousPath) {
-    if (SaveParams(s_.DocumentPath, s_, view_)) {
-        markSaved(true);
+    std::string why;
+    if (SaveParams(s_.DocumentPath, s_, view_, &why)) {
+        markSaved();
         return;
     }
+    const std::string failed = s_.DocumentPath;
     s_.DocumentPath = previousPath;
-    saveFailed();
+    prompts_.messageBox(failedWriteText("Сохранение не удалось", failed, why), kSaveFailedTitle,
+                        Buttons::Ok, Icon::Exclamation);
 }
 
-// The save step of Exit, window closing and Clear: a name with overwrite control, the write,
-// and after a failed write the user's consent to go on without it.
-DocumentCommands::SaveStep DocumentCommands::saveBeforeLeaving(bool clearing) {
-    std::string path;
-    switch (chooseSaveName(kDataFilter, s_.DocumentPath, path)) {
-        case Choice::DialogCancelled:
-            return SaveStep::DialogCancelled;
-        case Choice::OverwriteCancelled:
-            return SaveStep::Stop;
-        case Choice::Accepted:
+// "Сохранить изменения?" before Open, Exit, window closing and Clear, and the save it asks for.
+// A failed save keeps the document it had and goes on only with the user's consent, which a
+// single Enter does not give.
+DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
+    if (!s_.Modified) return SaveStep::Proceed;
+    switch (prompts_.messageBox("Сохранить изменения?", "Данные были изменены",
+                                Buttons::YesNoCancel, Icon::None)) {
+        case Answer::Yes:
             break;
+        case Answer::No:
+            return SaveStep::Proceed;
+        default:
+            return SaveStep::Stop;
     }
-    const std::string previous = s_.DocumentPath;
-    s_.DocumentPath = path;
-    if (clearing) takeFieldTexts();
-    if (SaveParams(s_.DocumentPath, s_, view_)) {
-        if (clearing) {
-            markSaved(true);
-        } else {
-            prompts_.confirmSaved();
+    std::string path = s_.DocumentPath;
+    if (target == SaveTarget::AskName || path.empty()) {
+        switch (chooseSaveName(prompts_, kDataFilter, s_.DocumentPath, path)) {
+            case NameChoice::DialogCancelled:
+                return SaveStep::DialogCancelled;
+            case NameChoice::OverwriteCancelled:
+                return SaveStep::Stop;
+            case NameChoice::Accepted:
+                break;
         }
+    }
+    std::string why;
+    if (SaveParams(path, s_, view_, &why)) {
+        s_.DocumentPath = path;
+        markSaved();
         return SaveStep::Proceed;
     }
-    if (continueAfterFailedSave()) return SaveStep::Proceed;
-    s_.DocumentPath = previous;
-    return SaveStep::Stop;
+    const Answer goOn =
+        prompts_.messageBox(failedWriteText("Сохранение не удалось", path, why) + "\r\nПродолжить?",
+                            kSaveFailedTitle, Buttons::YesNoDefaultNo, Icon::Exclamation);
+    return goOn == Answer::Yes ? SaveStep::Proceed : SaveStep::Stop;
 }
 
 void DocumentCommands::mnuFileOpen_Click() {
-    try {
-        if (s_.Modified) {
-            switch (saveQuestion()) {
-                case Answer::Yes:
-                    if (SaveParams(s_.DocumentPath, s_, view_)) {
-                        markSaved(false);
-                    } else if (!continueAfterFailedSave()) {
-                        return;
-                    }
-                    break;
-                case Answer::No:
-                    break;
-                default:
-                    return;
-            }
-        }
-        QDir::setCurrent(QString::fromStdString(appDir_));
-        std::string chosen;
-        if (!prompts_.openFileName(kDataFilter, s_.DocumentPath, chosen)) return;
-        s_.DocumentPath = chosen;
-        LoadParams(s_.DocumentPath, s_, view_);
-        s_.Modified = false;
-        view_.setComputeBold(false);
-        view_.setWindowCaption(kCaption + s_.DocumentPath);
-        s_.InRange = true;
-        sCore(s_, view_, sep_);
-        view_.redrawSheet();
-        view_.enableMenu(MenuItem::EditRestore, false);
-        view_.enableMenu(MenuItem::FileSave, false);
-        s_.FocusText = view_.text(s_.CurrentField);
-    } catch (const std::exception&) {
-        // Open ends quietly on an unexpected failure.
+    if (saveChanges(SaveTarget::CurrentDocument) != SaveStep::Proceed) return;
+    QDir::setCurrent(QString::fromStdString(appDir_));
+    std::string chosen;
+    if (!prompts_.openFileName(kDataFilter, s_.DocumentPath, chosen)) return;
+    // A file that holds no design is refused: the design, the document and the rows that
+    // Restore brings back stay as they were.
+    const auto saved = s_.SavedFields;
+    if (!LoadParams(chosen, s_, view_)) {
+        s_.SavedFields = saved;
+        prompts_.messageBox("Файл не является файлом параметров сопла.", "Ошибка открытия",
+                            Buttons::Ok, Icon::Exclamation);
+        return;
     }
+    s_.DocumentPath = chosen;
+    s_.Modified = false;
+    view_.setComputeBold(false);
+    view_.setWindowCaption(kCaption + s_.DocumentPath);
+    s_.InRange = true;
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    view_.redrawSheet();
+    // A design outside the charts is still to be computed, once corrected.
+    if (outcome == CoreOutcome::OffDesign) view_.setComputeBold(true);
+    view_.enableMenu(MenuItem::EditRestore, false);
+    view_.enableMenu(MenuItem::FileSave, false);
+    s_.FocusText = view_.text(s_.CurrentField);
 }
 
 void DocumentCommands::mnuFileSave_Click() {
-    try {
-        takeFieldTexts();
-        const std::string previous = s_.DocumentPath;
-        if (s_.DocumentPath.empty()) {
-            std::string chosen;
-            if (!prompts_.saveFileName(kDataFilter, "", chosen)) return;
-            s_.DocumentPath = chosen;
-        }
-        writeDocument(previous);
-    } catch (const std::exception&) {
+    takeFieldTexts();
+    const std::string previous = s_.DocumentPath;
+    if (s_.DocumentPath.empty()) {
+        std::string chosen;
+        if (chooseSaveName(prompts_, kDataFilter, "", chosen) != NameChoice::Accepted) return;
+        s_.DocumentPath = chosen;
     }
+    writeDocument(previous);
 }
 
 void DocumentCommands::mnuFileSaveAs_Click() {
-    try {
-        std::string path;
-        if (chooseSaveName(kDataFilter, s_.DocumentPath, path) != Choice::Accepted) return;
-        const std::string previous = s_.DocumentPath;
-        s_.DocumentPath = path;
-        takeFieldTexts();
-        writeDocument(previous);
-    } catch (const std::exception&) {
-    }
+    std::string path;
+    if (chooseSaveName(prompts_, kDataFilter, s_.DocumentPath, path) != NameChoice::Accepted)
+        return;
+    const std::string previous = s_.DocumentPath;
+    s_.DocumentPath = path;
+    takeFieldTexts();
+    writeDocument(previous);
 }
 
 void DocumentCommands::mnuFileExit_Click() {
     try {
-        if (s_.Modified) {
-            switch (saveQuestion()) {
-                case Answer::Yes:
-                    if (saveBeforeLeaving(false) != SaveStep::Proceed) return;
-                    break;
-                case Answer::No:
-                    break;
-                default:
-                    return;
-            }
-        }
+        if (saveChanges(SaveTarget::AskName) != SaveStep::Proceed) return;
         writeLastState();
         prompts_.endProgram();
     } catch (const std::exception&) {
@@ -209,50 +203,22 @@ void DocumentCommands::mnuFileExit_Click() {
 }
 
 bool DocumentCommands::Form_Unload() {
-    bool heldBack = false;
-    try {
-        if (s_.Modified) {
-            switch (saveQuestion()) {
-                case Answer::Yes:
-                    heldBack = true;
-                    switch (saveBeforeLeaving(false)) {
-                        case SaveStep::DialogCancelled:
-                            writeLastState();
-                            return false;
-                        case SaveStep::Stop:
-                            return false;
-                        case SaveStep::Proceed:
-                            break;
-                    }
-                    heldBack = false;
-                    break;
-                case Answer::No:
-                    break;
-                default:
-                    return false;
-            }
-        }
-        writeLastState();
-        return true;
-    } catch (const std::exception&) {
-        writeLastState();
-        return !heldBack;
+    switch (saveChanges(SaveTarget::AskName)) {
+        case SaveStep::DialogCancelled:
+            writeLastState();
+            return false;
+        case SaveStep::Stop:
+            return false;
+        case SaveStep::Proceed:
+            break;
     }
+    writeLastState();
+    return true;
 }
 
 void DocumentCommands::mnuEditCls_Click() {
     try {
-        if (s_.Modified) {
-            switch (saveQuestion()) {
-                case Answer::Yes:
-                    if (saveBeforeLeaving(true) != SaveStep::Proceed) return;
-                    break;
-                case Answer::No:
-                    break;
-                default:
-                    return;
-            }
-        }
+        if (saveChanges(SaveTarget::AskName) != SaveStep::Proceed) return;
         view_.eraseSheet();
         for (int r = 0; r < kRowCount; ++r) view_.setText(r, "");
         clearDesign(s_);
@@ -265,25 +231,22 @@ void DocumentCommands::mnuEditCls_Click() {
 }
 
 void DocumentCommands::mnuEditRestore_Click() {
-    try {
-        if (s_.Modified && prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
-                                               "Восстановление последнего сохранения",
-                                               Buttons::YesNo, Icon::Exclamation) != Answer::Yes) {
-            return;
-        }
-        for (int r = 0; r < kRowCount; ++r) {
-            view_.setText(r, s_.SavedFields[static_cast<size_t>(r)].text);
-        }
-        loadDesignValues(s_, view_);
-        s_.InRange = true;
-        sCore(s_, view_, sep_);
-        view_.redrawSheet();
-        s_.Modified = false;
-        view_.setComputeBold(false);
-        view_.enableMenu(MenuItem::FileSave, false);
-        view_.enableMenu(MenuItem::EditRestore, false);
-    } catch (const std::exception&) {
+    if (s_.Modified && prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
+                                           "Восстановление последнего сохранения", Buttons::YesNo,
+                                           Icon::Exclamation) != Answer::Yes) {
+        return;
     }
+    for (int r = 0; r < kRowCount; ++r) {
+        view_.setText(r, s_.SavedFields[static_cast<size_t>(r)].text);
+    }
+    loadDesignValues(s_, view_);
+    s_.InRange = true;
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    view_.redrawSheet();
+    s_.Modified = false;
+    view_.setComputeBold(outcome == CoreOutcome::OffDesign);
+    view_.enableMenu(MenuItem::FileSave, false);
+    view_.enableMenu(MenuItem::EditRestore, false);
 }
 
 std::string DocumentCommands::jpegFailureText() const {
@@ -292,40 +255,86 @@ std::string DocumentCommands::jpegFailureText() const {
            appDir_;
 }
 
-void DocumentCommands::mnuFileSaveImgBmp_Click() {
+// The export commands: a name with overwrite control, the write, and "Сохранено" or the reason
+// it failed.
+bool DocumentCommands::exportPicture(const char* filter, bool jpeg) {
     std::string path;
-    if (!output_ || chooseSaveName(kBmpFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
-                        Choice::Accepted) {
-        return;
+    if (!output_ || chooseSaveName(prompts_, filter, PictureBaseName(s_.DocumentPath, appDir_),
+                                   path) != NameChoice::Accepted) {
+        return false;
     }
-    if (!output_->saveSheetBmp(path)) {
-        prompts_.messageBox("Сохранение в формате BMP не удалось.\r\nСообщите разработчику.", "",
-                            Buttons::Ok, Icon::Exclamation);
-        return;
+    std::string why;
+    const ExportResult result =
+        jpeg ? output_->saveSheetJpeg(path, why) : output_->saveSheetBmp(path, why);
+    const char* const title = jpeg ? "Ошибка сохранения JPEG" : "Ошибка сохранения BMP";
+    switch (result) {
+        case ExportResult::Written:
+            prompts_.confirmSaved();
+            return true;
+        case ExportResult::ModuleFailed:
+            prompts_.messageBox(jpegFailureText(), title, Buttons::Ok, Icon::Exclamation);
+            return false;
+        case ExportResult::WriteFailed:
+            break;
     }
-    prompts_.confirmSaved();
+    prompts_.messageBox(failedWriteText(jpeg ? "Сохранение в формате JPEG не удалось"
+                                             : "Сохранение в формате BMP не удалось",
+                                        path, why),
+                        title, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
+void DocumentCommands::mnuFileSaveImgBmp_Click() {
+    exportPicture(kBmpFilter, false);
 }
 
 void DocumentCommands::mnuFileSaveImgJpg_Click() {
+    exportPicture(kJpegFilter, true);
+}
+
+// Printing asks nothing when there is no page to print: a design outside the charts is
+// announced as such, an empty one (after Clear, or never computed) in a word.
+void DocumentCommands::print(bool tmpl) {
+    if (!output_) return;
+    if (!s_.InRange) {
+        notifyOffDesign();
+        return;
+    }
+    if (!(s_.Ln > 0 && s_.Ra > 0 && s_.Rc > 0)) {
+        prompts_.messageBox(
+            "Печатать нечего.\r\nВведите параметры сопла в белые поля и "
+            "выполните расчет.",
+            "Печать", Buttons::Ok, Icon::Information);
+        return;
+    }
+    if (tmpl) {
+        const int pages = output_->templatePages();
+        if (pages > kPagesWithoutAsking &&
+            prompts_.messageBox(templatePagesQuestion(pages), "Печать", Buttons::YesNo,
+                                Icon::Question) != Answer::Yes)
+            return;
+    }
+    if (!output_->previewPages(tmpl)) return;
+    if (output_->hasPrinter()) {
+        output_->printSheet(tmpl);
+        return;
+    }
+    // No printer on this machine: the page goes to a PDF file the user names.
     std::string path;
-    if (!output_ || chooseSaveName(kJpegFilter, PictureBaseName(s_.DocumentPath, appDir_), path) !=
-                        Choice::Accepted) {
-        return;
+    if (chooseSaveName(prompts_, kPdfFilter, "", path) != NameChoice::Accepted) return;
+    std::string why;
+    if (!output_->printPdf(path, tmpl, why) && !why.empty()) {
+        prompts_.messageBox(failedWriteText("Печать в файл PDF не удалась", path, why),
+                            "Ошибка печати", Buttons::Ok, Icon::Exclamation);
     }
-    if (!output_->saveSheetJpeg(path)) {
-        prompts_.messageBox(jpegFailureText(), "Ошибка сохранения JPEG", Buttons::Ok,
-                            Icon::Exclamation);
-        return;
-    }
-    prompts_.confirmSaved();
 }
 
 void DocumentCommands::mnuFilePrintDraw_Click() {
-    if (output_) output_->printSheet(false);
+    print(false);
 }
 
 void DocumentCommands::mnuFilePrintTemp_Click() {
-    if (output_) output_->printSheet(true);
+    print(true);
 }
 
 }  // namespace tavro

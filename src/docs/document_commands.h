@@ -12,6 +12,24 @@ namespace tavro {
 extern const char* const kDataFilter;
 extern const char* const kBmpFilter;
 extern const char* const kJpegFilter;
+extern const char* const kPdfFilter;
+
+// A template of more pages than this asks before it is printed.
+constexpr int kPagesWithoutAsking = 12;
+// "Шаблон займет 13 листов. Печатать?", the noun agreeing with the number.
+std::string templatePagesQuestion(int pages);
+
+// How choosing the name of a file to write ended.
+enum class NameChoice { Accepted, DialogCancelled, OverwriteCancelled };
+
+// The save dialog, and "Переписать?" when the chosen file exists: "Нет" opens the dialog
+// again on that name. Every command that writes a file the user names goes through it.
+NameChoice chooseSaveName(Prompts& prompts, const std::string& filter, const std::string& initial,
+                          std::string& path);
+
+// The message after a failed write: what failed, the file, and the system's reason below.
+std::string failedWriteText(const std::string& failed, const std::string& path,
+                            const std::string& why);
 
 class DocumentCommands {
   public:
@@ -41,18 +59,18 @@ class DocumentCommands {
     std::string jpegFailureText() const;
 
   private:
-    enum class Choice { Accepted, DialogCancelled, OverwriteCancelled };
+    // How the save step before Open, Exit, window closing and Clear ended.
     enum class SaveStep { Proceed, Stop, DialogCancelled };
+    // Whether that step saves to the current document (Open) or asks a name every time.
+    enum class SaveTarget { CurrentDocument, AskName };
 
-    Answer saveQuestion();
-    Choice chooseSaveName(const std::string& filter, const std::string& initial, std::string& path);
-    bool continueAfterFailedSave();
-    void saveFailed();
-    void markSaved(bool setCaption);
+    SaveStep saveChanges(SaveTarget target);
+    void markSaved();
     void takeFieldTexts();
     void writeLastState();
     void writeDocument(const std::string& previousPath);
-    SaveStep saveBeforeLeaving(bool clearing);
+    bool exportPicture(const char* filter, bool jpeg);
+    void print(bool tmpl);
 
     DesignState& s_;
     View& view_;

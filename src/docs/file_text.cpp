@@ -1,9 +1,8 @@
-// Windows-1251 text and safe replacement of files, shared by the parameter and last-state files.
+// Windows-1251 text and the reading of small files, shared by the parameter and last-state files.
 #include "file_text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -13,30 +12,6 @@ namespace {
 
 constexpr const char* kCodePage = "windows-1251";
 constexpr int kCaptionLength = 30;
-
-void tell(std::string* why, const QString& reason) {
-    if (why) *why = reason.toStdString();
-}
-
-// Writes straight into a device or pipe: there is no file there to keep, and renaming a
-// temporary file over it would replace the device itself.
-bool writeDirectly(const QString& path, const QByteArray& bytes, std::string* why) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        tell(why, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        tell(why, file.errorString());
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        tell(why, file.errorString());
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -86,32 +61,6 @@ std::string fitCaption(const std::string& utf8) {
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
                              characters.size())
         .toStdString();
-}
-
-bool replaceFile(const QString& path, const QByteArray& bytes, std::string* why) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return writeDirectly(path, bytes, why);
-
-    // The new content goes to a temporary file beside the old one and replaces it only when
-    // it has been written completely.
-    // Unbuffered, so that a short write (a disk that fills up part way) shows in the count:
-    // QSaveFile would otherwise commit what a late buffer flush managed to write.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        tell(why, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        tell(why, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        tell(why, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 bool readFileHead(const QString& path, qint64 limit, QByteArray& out) {

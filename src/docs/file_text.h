@@ -1,4 +1,4 @@
-// Windows-1251 text and safe replacement of files, shared by the parameter and last-state files.
+// Windows-1251 text and the reading of small files, shared by the parameter and last-state files.
 #pragma once
 
 #include <QByteArray>
@@ -19,10 +19,6 @@ bool takeUtf8Mark(QByteArray& bytes);
 
 // A caption cut or padded with blanks to the 30 characters that the saved rows keep.
 std::string fitCaption(const std::string& utf8);
-
-// Replaces the file at path with bytes. A failure leaves the previous file exactly as it was;
-// why then tells the reason.
-bool replaceFile(const QString& path, const QByteArray& bytes, std::string* why);
 
 // Reads at most limit bytes of a regular file; false when it is missing, not a regular file
 // or unreadable. Devices and pipes are refused: they may never end.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "file_text.h"
+#include "safe_file.h"
 
 namespace tavro {
 

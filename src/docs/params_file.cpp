@@ -3,6 +3,7 @@
 
 #include "file_text.h"
 #include "inputs.h"
+#include "safe_file.h"
 
 namespace tavro {
 
@@ -66,17 +67,17 @@ bool paramsFileBytes(const Fields& fields, QByteArray& out, std::string* why) {
         // A line end inside a row would split it in two, and a quote inside a caption would end
         // the caption early: such rows could not be read back.
         if (caption.find_first_of("\"\r\n") != std::string::npos)
-            return fail(why, "the caption of row " + std::to_string(r) +
-                                 " holds a double quote or a line end");
+            return fail(why, "подпись строки " + std::to_string(r) +
+                                 " содержит кавычку или перевод строки");
         if (text.find_first_of("\r\n") != std::string::npos)
-            return fail(why, "row " + std::to_string(r) + " holds a line end");
+            return fail(why, "строка " + std::to_string(r) + " содержит перевод строки");
         QByteArray captionBytes, textBytes;
         if (!encode1251(caption, captionBytes))
-            return fail(why, "the caption of row " + std::to_string(r) +
-                                 " cannot be written in Windows-1251");
+            return fail(why, "подпись строки " + std::to_string(r) +
+                                 " не записывается в кодировке Windows-1251");
         if (!encode1251(text, textBytes))
-            return fail(why, "row " + std::to_string(r) +
-                                 " holds text that cannot be written in Windows-1251");
+            return fail(why, "строка " + std::to_string(r) +
+                                 " содержит знаки, которых нет в кодировке Windows-1251");
         out += '"' + captionBytes + "\",\"" + textBytes + "\"\r\n";
     }
     return true;
@@ -84,7 +85,7 @@ bool paramsFileBytes(const Fields& fields, QByteArray& out, std::string* why) {
 
 bool SaveParams(const std::string& path, DesignState& state, const Fields& fields,
                 std::string* why) {
-    if (path.empty()) return fail(why, "no file name");
+    if (path.empty()) return fail(why, "не задано имя файла");
     for (int r = 0; r < kRowCount; ++r)
         state.SavedFields[size_t(r)] = {fitCaption(fields.caption(r)), fields.text(r)};
     QByteArray bytes;
@@ -111,6 +112,9 @@ std::vector<ParamRecord> readParamRecords(QByteArray bytes) {
 }
 
 bool loadParamsBytes(const QByteArray& bytes, DesignState& state, Fields& fields) {
+    // A zero byte never stands in a text file: this is a picture, a program or an archive,
+    // whatever its lines happen to hold.
+    if (bytes.contains('\0')) return false;
     const std::vector<ParamRecord> records = readParamRecords(bytes);
     for (size_t r = 0; r < records.size(); ++r)
         state.SavedFields[r] = {fitCaption(records[r].caption), records[r].text};

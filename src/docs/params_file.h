@@ -18,9 +18,10 @@ bool SaveParams(const std::string& path, DesignState& state, const Fields& field
                 std::string* why = nullptr);
 
 // Loads the file at path into state.SavedFields, the fields of rows 0 to 9 and 21, and the
-// design values (not the results). A missing file, or one of fewer than 22 records, changes no
-// field and no design value; only the records read replace their rows of SavedFields. True
-// when the design was loaded. Modified, DocumentPath and InRange are the caller's business.
+// design values (not the results). A missing file, one of fewer than 22 records, or one that is
+// no text at all (it holds a zero byte) changes no field and no design value; only the records
+// read replace their rows of SavedFields. True when the design was loaded. Modified, DocumentPath
+// and InRange are the caller's business.
 bool LoadParams(const std::string& path, DesignState& state, Fields& fields);
 
 // The bytes SaveParams writes for fields; false (with the reason) when a row cannot be stored.

@@ -21,12 +21,17 @@ class View : public Fields {
     virtual void setWindowCaption(const std::string& caption) = 0;
     // Erases the sheet to its background colour.
     virtual void eraseSheet() = 0;
-    // Draws the design on the sheet (the window-mode drawing).
+    // Draws the design on the sheet (the window-mode drawing). A design outside the charts
+    // is announced and leaves the blank-sheet prompt on the sheet.
     virtual void redrawSheet() = 0;
+    // The blank-sheet prompt, without a word to the user.
+    virtual void showBlankSheet() = 0;
 };
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
-enum class Icon { None, Information, Exclamation, Critical };
+// The first button is the default, except in YesNoDefaultNo, where "Нет" is: a question
+// whose "Да" gives up the user's work must not be answered by a single Enter.
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
+enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Questions and notices to the user; the window implements them with real dialogs, tests with
@@ -47,15 +52,32 @@ class Prompts {
     virtual void endProgram() = 0;
 };
 
+// How a picture export ended.
+enum class ExportResult {
+    Written,
+    WriteFailed,   // the file could not be written; the reason says why
+    ModuleFailed,  // the JPEG module is missing or wrote no picture
+};
+
 // The sheet's picture and the printer, which only the window program has.
 class SheetOutput {
   public:
     virtual ~SheetOutput() = default;
-    // Writes the sheet's current image; false when no file was written.
-    virtual bool saveSheetBmp(const std::string& path) = 0;
-    virtual bool saveSheetJpeg(const std::string& path) = 0;
+    // Writes the sheet's current image; an earlier file survives a failure.
+    virtual ExportResult saveSheetBmp(const std::string& path, std::string& why) = 0;
+    virtual ExportResult saveSheetJpeg(const std::string& path, std::string& why) = 0;
+    // Whether a printer is installed; without one the page goes to a PDF file.
+    virtual bool hasPrinter() = 0;
+    // How many pages the full-size template takes on the paper printing would use.
+    virtual int templatePages() = 0;
+    // Shows the pages as they will be printed; true when the user asks to print them.
+    virtual bool previewPages(bool tmpl) = 0;
     // Prints the drawing (or the full-size template) on the default printer.
     virtual void printSheet(bool tmpl) = 0;
+    // Prints to a PDF file, which replaces an earlier one only when the page is complete.
+    // False when nothing was written: why holds the reason of a failed write, and is empty
+    // when the drawing itself stopped (it has then told the user).
+    virtual bool printPdf(const std::string& path, bool tmpl, std::string& why) = 0;
 };
 
 }  // namespace tavro

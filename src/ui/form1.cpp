@@ -174,6 +174,8 @@ void Form1::buildMenus() {
             QMenu* menu =
                 *e.submenu ? menus[e.submenu]->addMenu(caption) : menuBar()->addMenu(caption);
             menu->setObjectName(QString::fromLatin1(e.name));
+            // An edit in the focused field counts before the menu shows what is enabled.
+            connect(menu, &QMenu::aboutToShow, this, [this] { takeFocusedEdit(); });
             menus[e.name] = menu;
             continue;
         }
@@ -183,6 +185,7 @@ void Form1::buildMenus() {
         a->setShortcutContext(Qt::WindowShortcut);
         const std::string name = e.name;
         connect(a, &QAction::triggered, this, [this, name] {
+            takeFocusedEdit();
             const auto it = handlers_.find(name);
             if (it != handlers_.end() && it->second) it->second();
         });
@@ -205,7 +208,7 @@ void Form1::Form_Load() {
     QDir::setCurrent(QString::fromStdString(appDir_));
     MainLogic::Documents docs;
     docs.readLastState = [this] { return ReadLastState(appDir_); };
-    docs.loadParams = [this](const std::string& path) { LoadParams(path, state_, *this); };
+    docs.loadParams = [this](const std::string& path) { return LoadParams(path, state_, *this); };
     logic_.Form_Load(docs);
     applyLayout();
     // SetCaptions
@@ -256,6 +259,30 @@ std::string Form1::caption(int row) const {
 void Form1::focusField(int row) {
     QLineEdit* f = field(row);
     if (f->isVisible() || !isVisible()) f->setFocus(Qt::OtherFocusReason);
+    // The window may not be active yet (a message box has just closed): the platform then
+    // reports the focus later, as an activation, or not at all. The field counts as entered
+    // now, whatever comes.
+    enterField(row);
+}
+
+void Form1::enterField(int row) {
+    if (entered_ == row) return;
+    if (entered_ >= 0) leaveField(entered_);
+    entered_ = row;
+    logic_.Text1_GotFocus(row);
+}
+
+void Form1::leaveField(int row) {
+    if (entered_ != row) return;
+    entered_ = -1;
+    logic_.Text1_LostFocus(row);
+}
+
+void Form1::takeFocusedEdit() {
+    const int row = entered_;
+    if (row < 0 || text(row) == state_.FocusText) return;
+    leaveField(row);
+    enterField(row);
 }
 
 void Form1::selectAll(int row) {
@@ -285,8 +312,22 @@ void Form1::eraseSheet() {
 
 void Form1::redrawSheet() {
     if (!sheetTarget_) return;
-    Rebuilder(*sheetTarget_, state_, Output(OutputMode::Window, PainterTarget::systemButtonFace()),
-              logic_.decimalSeparator());
+    if (Rebuilder(*sheetTarget_, state_,
+                  Output(OutputMode::Window, PainterTarget::systemButtonFace()),
+                  logic_.decimalSeparator()) == RebuildOutcome::OffDesign) {
+        showBlankSheet();
+        return;
+    }
+    sheetTarget_->release();
+    Picture1_->update();
+    if (onSheetDrawn) onSheetDrawn();
+}
+
+void Form1::showBlankSheet() {
+    if (!sheetTarget_) return;
+    sheetTarget_->setScaleMode(kScaleUser);
+    sheetTarget_->cls();
+    BlankSheet(*sheetTarget_, PainterTarget::systemButtonFace());
     sheetTarget_->release();
     Picture1_->update();
     if (onSheetDrawn) onSheetDrawn();
@@ -302,7 +343,11 @@ int Form1::rowOf(QObject* object) const {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == about_ && event->type() == QEvent::WindowActivate) activatePending_ = true;
+    // Of the About window only its activation matters here: its keys are its own.
+    if (watched == about_) {
+        if (event->type() == QEvent::WindowActivate) activatePending_ = true;
+        return QMainWindow::eventFilter(watched, event);
+    }
     const int row = rowOf(watched);
     const bool isField = row >= 0 && watched == Text1_[static_cast<size_t>(row)];
     switch (event->type()) {
@@ -316,9 +361,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             if (event->type() == QEvent::FocusIn) {
-                logic_.Text1_GotFocus(row);
+                enterField(row);
             } else {
-                logic_.Text1_LostFocus(row);
+                leaveField(row);
             }
             break;
         }
@@ -327,7 +372,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QKeySequence pressed(key->keyCombination());
             for (const auto& [name, a] : actions_) {
-                if (a->shortcut() == pressed) return true;
+                if (a->shortcut() != pressed) continue;
+                // Before the shortcut is matched, so that a first edit enables Save and
+                // Restore for their keys.
+                takeFocusedEdit();
+                return true;
             }
             break;
         }
@@ -379,6 +428,7 @@ void Form1::runActivate() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    takeFocusedEdit();
     if (onClose && !onClose()) {
         event->ignore();
         return;

@@ -43,6 +43,7 @@ class Form1 : public QMainWindow, public View {
     void setWindowCaption(const std::string& caption) override;
     void eraseSheet() override;
     void redrawSheet() override;
+    void showBlankSheet() override;
 
     // For the wiring tests and the document commands.
     MainLogic& logic() { return logic_; }
@@ -71,6 +72,13 @@ class Form1 : public QMainWindow, public View {
     void showAbout();
     void showHelp();
     void runActivate();
+    // The field the logic holds as entered: it has had Text1_GotFocus and not yet
+    // Text1_LostFocus. The platform's focus events and the program's own focusing both go
+    // through these two, so each field is entered and left once, in order.
+    void enterField(int row);
+    void leaveField(int row);
+    // Takes the focused field's edit as leaving it would, before a command reads the design.
+    void takeFocusedEdit();
 
     DesignState& state_;
     std::string appDir_;
@@ -87,6 +95,7 @@ class Form1 : public QMainWindow, public View {
     bool activatePending_ = true;
     bool activating_ = false;
     bool shownOnce_ = false;
+    int entered_ = -1;
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.

@@ -1,7 +1,6 @@
 // The behaviour of the main window's fields, keys, compute button and hints, without widgets.
 #include "main_logic.h"
 
-#include "core.h"
 #include "inputs.h"
 
 namespace tavro {
@@ -58,15 +57,25 @@ void MainLogic::Form_Load(const Documents& documents) {
     view_.setComputeBold(false);
     s_.InRange = true;
     s_.DocumentPath = documents.readLastState ? documents.readLastState() : std::string();
-    if (!s_.DocumentPath.empty()) {
-        if (documents.loadParams) documents.loadParams(s_.DocumentPath);
-        compute();
+    // A last document that holds no design is no document: the start is a fresh one.
+    const auto startRows = s_.SavedFields;
+    if (!s_.DocumentPath.empty() && documents.loadParams &&
+        !documents.loadParams(s_.DocumentPath)) {
+        s_.SavedFields = startRows;
+        s_.DocumentPath.clear();
     }
+    if (!s_.DocumentPath.empty() && compute() == CoreOutcome::OffDesign) view_.setComputeBold(true);
     view_.setWindowCaption(windowCaption(s_.DocumentPath));
 }
 
 void MainLogic::Form_Activate() {
-    view_.redrawSheet();
+    // A design outside the charts was announced by the command that met it; coming back to
+    // the window only shows the blank sheet.
+    if (s_.InRange) {
+        view_.redrawSheet();
+    } else {
+        view_.showBlankSheet();
+    }
     view_.focusField(s_.CurrentField);
     s_.FocusText = view_.text(s_.CurrentField);
 }
@@ -98,16 +107,17 @@ void MainLogic::Form_KeyDown(int key) {
 
 void MainLogic::Command1_Click() {
     int row = s_.CurrentField;
-    const std::string message = CheckInputs(s_.Rkr, s_.Qa, s_.k, s_.Pk, s_.H, s_.Rc, s_.Qc, row);
+    const std::string message = CheckEntries(s_, view_, row);
     if (!message.empty()) {
         prompts_.messageBox(message, "Ошибка ввода", Buttons::Ok, Icon::Critical);
         view_.focusField(row);
         view_.selectAll(row);
         return;
     }
-    compute();
+    const CoreOutcome outcome = compute();
     view_.redrawSheet();
-    view_.setComputeBold(false);
+    // A design outside the charts is not computed: the button keeps saying so.
+    if (outcome != CoreOutcome::OffDesign) view_.setComputeBold(false);
 }
 
 void MainLogic::Label1_DblClick(int row) {
@@ -116,8 +126,8 @@ void MainLogic::Label1_DblClick(int row) {
     prompts_.messageBox(hint, "Пояснения, рекомендации", Buttons::Ok, Icon::Information);
 }
 
-void MainLogic::compute() {
-    sCore(s_, view_, sep_);
+CoreOutcome MainLogic::compute() {
+    return computeDesign(s_, view_, sep_);
 }
 
 }  // namespace tavro

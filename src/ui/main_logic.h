@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core.h"
 #include "design_state.h"
 #include "window_view.h"
 
@@ -27,7 +28,8 @@ class MainLogic {
     // logic stays free of file code.
     struct Documents {
         std::function<std::string()> readLastState;
-        std::function<void(const std::string& path)> loadParams;
+        // False when the file holds no design.
+        std::function<bool(const std::string& path)> loadParams;
     };
 
     MainLogic(DesignState& state, View& view, Prompts& prompts, char decimalSeparator)
@@ -42,7 +44,7 @@ class MainLogic {
     void Label1_DblClick(int row);
 
     // Runs the core calculation, reporting nothing itself.
-    void compute();
+    CoreOutcome compute();
     char decimalSeparator() const { return sep_; }
 
   private:

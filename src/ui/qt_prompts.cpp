@@ -43,12 +43,16 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
         case Icon::Critical:
             box.setIcon(QMessageBox::Critical);
             break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     switch (buttons) {
         case Buttons::Ok:
             box.setStandardButtons(QMessageBox::Ok);
             break;
         case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
         case Buttons::YesNoCancel:
@@ -66,8 +70,11 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
         if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(name));
     }
     // The first button is the default; closing the box counts as its escape button.
-    box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
-    if (buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
+    box.setDefaultButton(buttons == Buttons::Ok               ? QMessageBox::Ok
+                         : buttons == Buttons::YesNoDefaultNo ? QMessageBox::No
+                                                              : QMessageBox::Yes);
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo)
+        box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

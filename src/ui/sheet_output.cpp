@@ -1,6 +1,8 @@
 // Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
 #include "sheet_output.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -8,19 +10,34 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLibrary>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QToolBar>
 
-#include "file_text.h"
 #include "painter_target.h"
 #include "rebuilder.h"
+#include "safe_file.h"
 #include "savtojpg.h"
 
 namespace tavro {
 namespace {
 
 constexpr double kPageFontPoints = 10;
+constexpr double kPdfMarginMm = 10;
+
+// The page of a PDF of our own: the PDF printer's paper, with margins that keep the drawing
+// clear of the edge a printer cannot reach.
+QPageLayout pdfPageLayout() {
+    QPrinter defaults(QPrinter::HighResolution);
+    defaults.setOutputFormat(QPrinter::PdfFormat);
+    const QPageLayout paper = defaults.pageLayout();
+    const double m = kPdfMarginMm;
+    return QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF(m, m, m, m),
+                       QPageLayout::Millimeter);
+}
 
 }  // namespace
 
@@ -30,24 +47,26 @@ std::string QtSheetOutput::jpegModulePath() const {
         .toStdString();
 }
 
-bool QtSheetOutput::saveSheetBmp(const std::string& path) {
+ExportResult QtSheetOutput::saveSheetBmp(const std::string& path, std::string& why) {
     const QImage* sheet = sheet_ ? sheet_() : nullptr;
-    if (!sheet) return false;
     // The chosen name is used as it is: the format is named, not guessed from an extension.
     // The picture is made whole in memory first, so a failed write keeps an older file.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(sheet->convertToFormat(QImage::Format_RGB888))) return false;
-    return replaceFile(QString::fromStdString(path), buffer.data(), nullptr);
+    if (!sheet || !writer.write(sheet->convertToFormat(QImage::Format_RGB888))) {
+        why = "Рисунок не удалось составить. Сообщите разработчику.";
+        return ExportResult::WriteFailed;
+    }
+    return replaceFile(path, buffer.data(), &why) ? ExportResult::Written
+                                                  : ExportResult::WriteFailed;
 }
 
-bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
+ExportResult QtSheetOutput::saveSheetJpeg(const std::string& path, std::string& why) {
     const QImage* sheet = sheet_ ? sheet_() : nullptr;
-    if (!sheet) return false;
     QLibrary module(QString::fromStdString(jpegModulePath()));
     const auto save = reinterpret_cast<SaveToJpg1Function>(module.resolve("SaveToJpg1"));
-    if (!save) return false;
+    if (!sheet || !save) return ExportResult::ModuleFailed;
     const QImage pixels = sheet->convertToFormat(QImage::Format_RGB32);
     const SheetPixels handle{reinterpret_cast<const uint32_t*>(pixels.constBits()),
                              static_cast<int32_t>(pixels.bytesPerLine()), pixels.width(),
@@ -56,58 +75,101 @@ bool QtSheetOutput::saveSheetJpeg(const std::string& path) {
     // once it is there whole: a module that writes nothing never passes for a saved picture
     // by an older file of that name, and a failed export leaves the older file as it was.
     QTemporaryDir scratch;
-    if (!scratch.isValid()) return false;
+    if (!scratch.isValid()) {
+        why = scratch.errorString().toStdString();
+        return ExportResult::WriteFailed;
+    }
     const QString written = scratch.filePath(QStringLiteral("sheet.jpg"));
     if (!save(&handle, QFile::encodeName(written).constData(), pixels.height(), pixels.width()))
-        return false;
+        return ExportResult::ModuleFailed;
     QFile file(written);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return ExportResult::ModuleFailed;
     const QByteArray bytes = file.readAll();
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, "jpeg");
-    if (reader.size() != pixels.size()) return false;
-    return replaceFile(QString::fromStdString(path), bytes, nullptr);
+    if (reader.size() != pixels.size()) return ExportResult::ModuleFailed;
+    return replaceFile(path, bytes, &why) ? ExportResult::Written : ExportResult::WriteFailed;
+}
+
+bool QtSheetOutput::hasPrinter() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+int QtSheetOutput::templatePages() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!hasPrinter()) printer.setPageLayout(pdfPageLayout());
+    return static_cast<int>(planForPaper(printer, state_, kPageFontPoints).pages.size());
+}
+
+// The preview draws the real pages on the paper that printing will use. Its print action only
+// closes it: the print command then prints, or asks for the PDF's name and writes it safely.
+// Its orientation buttons and page set-up are hidden: the template turns the paper itself, and
+// the print that follows must be the pages shown.
+bool QtSheetOutput::previewPages(bool tmpl) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!hasPrinter()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageLayout(pdfPageLayout());
+    }
+    if (tmpl) planForPaper(printer, state_, kPageFontPoints);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromUtf8(tmpl ? "Просмотр: шаблон" : "Просмотр: чертеж"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this, tmpl](QPrinter* paper) { drawPages(*paper, {}, tmpl); });
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        const QList<QAction*> actions = tools->actions();
+        for (QAction* a : actions) {
+            // Portrait and landscape: the only checkable actions without a name.
+            if (a->isCheckable() && a->objectName().isEmpty()) a->setVisible(false);
+        }
+        if (actions.size() >= 2) {
+            QAction* print = actions.back();
+            actions[actions.size() - 2]->setVisible(false);  // page set-up
+            QObject::disconnect(print, nullptr, &dialog, nullptr);
+            QObject::connect(print, &QAction::triggered, &dialog, &QDialog::accept);
+        }
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl) {
+    Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
+    TemplatePlan plan;
+    if (tmpl) {
+        plan = planForPaper(paper, state_, kPageFontPoints);
+        output.plan = &plan;
+    }
+    PainterTarget page(paper, std::move(abortJob), kPageFontPoints);
+    const bool drawn =
+        Rebuilder(page, state_, output, sep_) == RebuildOutcome::Drawn && page.finished();
+    if (!drawn) page.abortDoc();
+    return drawn;
 }
 
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
-    QString pdfPath;
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer on this machine: the page goes to a PDF file the user names, unless
-        // there is no page to print, which the user hears before being asked for a name.
-        if (!state_.InRange) {
-            notifyOffDesign();
-            return;
-        }
-        std::string chosen;
-        if (!prompts_.saveFileName("PDF (*.pdf)", "", chosen)) return;
-        pdfPath = QString::fromStdString(chosen);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        // A PDF of our own keeps clear of the edge that printers cannot reach.
-        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    }
-    Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
-    TemplatePlan plan;
-    if (tmpl && state_.InRange) {
-        plan = planForPaper(printer, state_, kPageFontPoints);
-        output.plan = &plan;
-    }
-    bool aborted = false;
+    drawPages(
+        printer, [&printer] { printer.abort(); }, tmpl);
+}
+
+bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
+    why.clear();
+    SafeFile file(QString::fromStdString(path));
+    if (!file.begin(&why)) return false;
+    bool drawn = false;
     {
-        PainterTarget page(
-            printer,
-            [&printer, &aborted] {
-                aborted = true;
-                printer.abort();
-            },
-            kPageFontPoints);
-        const RebuildOutcome outcome = Rebuilder(page, state_, output, sep_);
-        if (outcome != RebuildOutcome::Drawn) page.abortDoc();
+        QPdfWriter writer(&file);
+        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setPageLayout(pdfPageLayout());
+        writer.setCreator(QStringLiteral("tavro-nozzle"));
+        drawn = drawPages(writer, {}, tmpl);
     }
-    // A page that was not finished must not be left behind as a file.
-    if (aborted && !pdfPath.isEmpty()) QFile::remove(pdfPath);
+    if (!drawn) {
+        file.cancel();
+        return false;
+    }
+    return file.commit(&why);
 }
 
 }  // namespace tavro

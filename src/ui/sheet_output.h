@@ -7,6 +7,7 @@
 #include "window_view.h"
 
 class QImage;
+class QPagedPaintDevice;
 
 namespace tavro {
 
@@ -14,21 +15,28 @@ struct DesignState;
 
 class QtSheetOutput : public SheetOutput {
   public:
-    QtSheetOutput(DesignState& state, Prompts& prompts, std::string appDir, char sep)
-        : state_(state), prompts_(prompts), appDir_(std::move(appDir)), sep_(sep) {}
+    QtSheetOutput(DesignState& state, std::string appDir, char sep)
+        : state_(state), appDir_(std::move(appDir)), sep_(sep) {}
     // The sheet's persistent image, which exists once the window is laid out.
     void setSheet(std::function<QImage*()> sheet) { sheet_ = std::move(sheet); }
 
-    bool saveSheetBmp(const std::string& path) override;
-    bool saveSheetJpeg(const std::string& path) override;
+    ExportResult saveSheetBmp(const std::string& path, std::string& why) override;
+    ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
+    bool hasPrinter() override;
+    int templatePages() override;
+    bool previewPages(bool tmpl) override;
     void printSheet(bool tmpl) override;
+    bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
 
     // Where the JPEG module is looked for: the application directory.
     std::string jpegModulePath() const;
 
   private:
+    // The printed drawing or the template (planned for that paper) on a printer, a preview or
+    // a PDF; true when every page was finished.
+    bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl);
+
     DesignState& state_;
-    Prompts& prompts_;
     std::string appDir_;
     char sep_;
     std::function<QImage*()> sheet_;

@@ -51,6 +51,34 @@ TEST(CheckInputs, BoundsAreThoseOfTheChartsAndTheAtmosphere) {
     for (const auto& c : cases) EXPECT_EQ(rejectedRow(c.in), c.row) << c.what;
 }
 
+// A text whose number single precision cannot hold never reached its value: at the compute
+// command it is an error of its own field, whatever the value held before.
+TEST(CheckEntries, ANumberBeyondSinglePrecisionIsAnErrorOfItsField) {
+    const std::string digits400(400, '9');
+    const struct {
+        const char* what;
+        int row;
+        std::string text;
+        int rejected;  // 0: accepted
+    } cases[] = {
+        {"Rkr 1e39", kRowRkr, "1e39", kRowRkr},    {"Rkr 3e38", kRowRkr, "3e38", 0},
+        {"Qa 1e39", kRowQa, "1e39", kRowQa},       {"H -1e39", kRowH, "-1e39", kRowH},
+        {"H 400 digits", kRowH, digits400, kRowH}, {"Pk 1e-50 reads as 0", kRowPk, "1e-50", kRowPk},
+    };
+    for (const auto& c : cases) {
+        FieldTable f;
+        const char* texts[] = {"10", "10", "1.24", "5", "0"};
+        for (int r = kRowRkr; r <= kRowH; ++r) f.setText(r, texts[r - kRowRkr]);
+        DesignState s;
+        loadDesignValues(s, f);
+        f.setText(c.row, c.text);
+        storeRow(s, f, c.row);
+        int row = -1;
+        const std::string message = CheckEntries(s, f, row);
+        EXPECT_EQ(message.empty() ? 0 : row, c.rejected) << c.what;
+    }
+}
+
 TEST(CheckInputs, MessagesAreTheUsersTexts) {
     int row = 0;
     EXPECT_EQ(CheckInputs(0, 0, 0, 0, 0, 0, 0, row),

@@ -47,16 +47,22 @@ TEST_F(CliDocsTest, SavedWorkedExampleOpensToTheSameRows) {
     EXPECT_EQ(test::readAll(dir.filePath("y.dat")), test::readAll(dir.filePath("x.dat")));
 }
 
-// Open computes without validation, from the start-up fields when nothing could be loaded.
-TEST_F(CliDocsTest, OpenOfMissingOrShortFileComputesStartUpFields) {
+// A file that holds no design is an error of its own: nothing is computed, nothing saved over
+// it, exit status 6.
+TEST_F(CliDocsTest, OpenOfAFileThatHoldsNoDesignExitsWithSix) {
     test::writeAll(dir.filePath("short.dat"), "\"СОПЛО\",\"Опыт\"\r\n");
-    const CliRun startUp = cli({"calc", "--no-check"});
-    for (const char* name : {"none.dat", "short.dat"}) {
-        const CliRun opened = cli({"open", path(name)});
-        EXPECT_EQ(opened.out, startUp.out) << name;
-        EXPECT_EQ(opened.status, startUp.status) << name;
+    QByteArray binary = test::golden("worked_example_computed.dat");
+    binary[3] = '\0';
+    test::writeAll(dir.filePath("binary.dat"), binary);
+    for (const char* name : {"none.dat", "short.dat", "binary.dat"}) {
+        const QByteArray before = test::readAll(dir.filePath(name));
+        const CliRun opened = cli({"open", path(name), "--save", path(name)});
+        EXPECT_EQ(opened.status, kExitNotLoaded) << name;
+        EXPECT_EQ(opened.out, "") << name;
         EXPECT_NE(opened.err.find("not loaded"), std::string::npos) << name;
+        EXPECT_EQ(test::readAll(dir.filePath(name)), before) << name;
     }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.dat")));
 }
 
 TEST_F(CliDocsTest, FailedSaveExitsWithFiveAndKeepsTheOldFile) {

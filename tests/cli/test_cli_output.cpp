@@ -1,5 +1,6 @@
 // The tool's drawing outputs: statuses, files, and a template that measures true to size.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFileInfo>
 #include <QImage>
@@ -87,6 +88,31 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 "bad page B5"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every output is saved as safely as --save: a full disk or a pipe is refused with the reason on
+// stderr and status 5, at once, and a device stays a device.
+TEST(Outputs, FailedWritesSayWhyAndExitWithFive) {
+    QTemporaryDir dir;
+    const std::string pipe = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"--png", "/dev/full"}, "/dev/full: not saved: Нет места на устройстве"},
+        {{"--pdf", "/dev/full"}, "/dev/full: not saved: Нет места на устройстве"},
+        {{"--record", "/dev/full"}, "/dev/full: not saved: Нет места на устройстве"},
+        {{"--record", pipe}, ": not saved: Не является обычным файлом"},
+        {{"--save", pipe}, ": not saved: Не является обычным файлом"},
+    };
+    for (const auto& [options, message] : cases) {
+        std::vector<std::string> args = kExample;
+        args.insert(args.end(), options.begin(), options.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(runCli(args, out, err), kExitSaveFailed) << options[0];
+        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+    }
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
 
 TEST(Png, HasTheRequestedSize) {
     QTemporaryDir dir;

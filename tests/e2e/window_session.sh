@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# One session of the window program under Xvfb, by keystrokes only: open, edit, save, JPEG, exit.
+# One session of the window program under Xvfb, by keystrokes only: About, open, edit, a rejected
+# and a corrected input, save, an edit taken by a shortcut, JPEG, exit.
 # Usage: window_session.sh APP_DIR START_FILE
 #   APP_DIR holds tavro-nozzle and libsavtojpg.so; START_FILE is a 22-line parameter file.
 set -euo pipefail
@@ -7,7 +8,7 @@ set -euo pipefail
 app_dir=$1
 start_file=$2
 here=$(cd "$(dirname "$0")" && pwd)
-deadline=$((SECONDS + 50))
+deadline=$((SECONDS + 80))
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=
@@ -77,6 +78,18 @@ app_pid=$!
 # Start-up loads the file last.srd names.
 wait_for "the main window" 20 window_shown "${main_window}.*/start\.dat$"
 
+# Esc, and Enter, in the About window close it and nothing else: the program goes on.
+for key in "Down Up Escape" Return; do
+    focus "$main_window"
+    xdotool key ctrl+i
+    focus '^О программе '
+    xdotool key $key
+    wait_for "the About window to close" 10 window_gone '^О программе '
+    sleep 0.3
+    kill -0 "$app_pid" 2>/dev/null || fail "$key in the About window ended the program"
+done
+window_shown "${main_window}.*/start\.dat$" || fail "the main window is gone"
+
 # Ctrl+O, the path typed into the file dialog.
 focus "$main_window"
 xdotool key ctrl+o
@@ -92,10 +105,41 @@ xdotool key Return Home shift+End
 xdotool type 12
 xdotool key Return
 
+# The adiabatic index with a decimal comma is rejected; corrected in the field the program
+# focused, it computes. Six Tabs lead from the index to the compute button.
+press_compute() {
+    xdotool key Tab Tab Tab Tab Tab Tab space
+}
+xdotool key Return Home shift+End
+xdotool type 1,24
+press_compute
+wait_for "the input error" 10 window_shown '^Ошибка ввода$'
+xdotool windowfocus --sync "$(window '^Ошибка ввода$')" key Return
+wait_for "the input error to close" 10 window_gone '^Ошибка ввода$'
+focus "$main_window"
+xdotool type 1.24
+press_compute
+sleep 1
+window_gone '^Ошибка ввода$' || fail "the corrected index was rejected again"
+
 # Ctrl+S saves to the open file and the confirmation closes itself.
 xdotool key ctrl+s
 wait_for "the save confirmation" 10 window_shown "^O'k$"
 wait_for "the save confirmation to close" 10 window_gone "^O'k$"
+
+# An edit still in its field counts for Ctrl+Q, which asks (Esc: Cancel), and for Ctrl+S. The
+# Tabs left the focus in the note.
+focus "$main_window"
+xdotool key Home shift+End
+xdotool type note6
+xdotool key ctrl+q
+wait_for "the save question" 10 window_shown '^Данные были изменены$'
+xdotool windowfocus --sync "$(window '^Данные были изменены$')" key Escape
+wait_for "the save question to close" 10 window_gone '^Данные были изменены$'
+focus "$main_window"
+xdotool key ctrl+s
+wait_for "the second save confirmation" 10 window_shown "^O'k$"
+wait_for "the second save confirmation to close" 10 window_gone "^O'k$"
 
 # Ctrl+J, a name typed over the offered one.
 focus "$main_window"
@@ -109,15 +153,10 @@ wait_for "the export confirmation to close" 10 window_gone "^O'k$"
 eval "$(xdotool getwindowgeometry --shell "$(window "$main_window")")"
 window_height=$HEIGHT
 
-# Ctrl+Q; a save question is answered with its default, Yes.
+# Ctrl+Q; everything is saved, so nothing is asked.
 focus "$main_window"
 xdotool key ctrl+q
-ended() {
-    if window_shown '^Данные были изменены$'; then
-        xdotool windowfocus --sync "$(window '^Данные были изменены$')" key Return
-    fi
-    ! kill -0 "$app_pid" 2>/dev/null
-}
+ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for "the program to end" 10 ended
 status=0
 wait "$app_pid" || status=$?
@@ -125,7 +164,8 @@ app_pid=
 ((status == 0)) || fail "the program ended with status $status"
 grep -q 'Sanitizer' "$work/app.err" && fail "the sanitizers reported a fault"
 
-# The saved file: 22 CR LF lines, the throat radius edited and every other line as it was.
+# The saved file: 22 CR LF lines, the throat radius, the index and the note edited, the
+# results those of the corrected design, and every other input line as it was.
 saved=$data/design.dat
 [[ $(tr -cd '\n' <"$saved" | wc -c) -eq 22 ]] || fail "the saved file has not 22 lines"
 [[ $(grep -c $'\r$' "$saved") -eq 22 ]] || fail "a saved line does not end with CR LF"
@@ -133,9 +173,16 @@ line3=$(sed -n 3p "$saved" | tr -d '\r')
 [[ $line3 == *'","12"' ]] || fail "the edited throat radius was not saved: $line3"
 [[ ${line3%,*} == "$(sed -n 3p "$start_file" | tr -d '\r' | sed 's/,[^,]*$//')" ]] ||
     fail "the throat radius caption changed"
+[[ $(sed -n 5p "$saved" | tr -d '\r') == *'","1.24"' ]] || fail "the index: $(sed -n 5p "$saved")"
+[[ $(sed -n 22p "$saved" | tr -d '\r') == *'","note6"' ]] ||
+    fail "the note typed before Ctrl+Q: $(sed -n 22p "$saved")"
 # Rows 8 and 9 hold the entrance radius and angle as the calculation clamped them.
-diff -q <(sed -n "1,2p;4,8p" "$saved") <(sed -n "1,2p;4,8p" "$start_file") >/dev/null ||
-    fail "inputs other than the throat radius changed"
+diff -q <(sed -n "1,2p;4p;6,8p" "$saved") <(sed -n "1,2p;4p;6,8p" "$start_file") >/dev/null ||
+    fail "inputs other than those typed changed"
+# Ra / Rkr of the results is their relative exit radius: they were computed for Rkr = 12.
+value() { sed -n "${1}p" "$saved" | tr -d '\r"' | awk -F, '{ print $NF }'; }
+awk -v ra="$(value 17)" -v rra="$(value 14)" 'BEGIN { exit !(ra > 0 && (ra / 12 - rra)^2 < 1e-4) }' ||
+    fail "the results are not those of Rkr = 12: Ra $(value 17), Ra/Rkr $(value 14)"
 
 # The picture: a JPEG of the sheet, a portrait 0.7 : 1 nearly as high as the window.
 read -r format width height mean < <(identify -format '%m %w %h %[fx:mean]\n' "$data/sheet.jpg")

@@ -50,6 +50,7 @@ class FakeView : public View {
         log.push_back("redraw");
         if (onRedraw) onRedraw();
     }
+    void showBlankSheet() override { log.push_back("blank"); }
 
     // The user types into the focused field.
     void type(const std::string& t) { setText(focused, t); }

@@ -30,16 +30,33 @@ void writeAll(const std::string& path, const QByteArray& bytes) {
 
 class FakeOutput : public SheetOutput {
   public:
-    bool saveSheetBmp(const std::string& path) override {
+    ExportResult saveSheetBmp(const std::string& path, std::string& why) override {
         written.push_back("bmp " + path);
-        return works;
+        why = reason;
+        return result;
     }
-    bool saveSheetJpeg(const std::string& path) override {
+    ExportResult saveSheetJpeg(const std::string& path, std::string& why) override {
         written.push_back("jpeg " + path);
-        return works;
+        why = reason;
+        return result;
+    }
+    bool hasPrinter() override { return printer; }
+    int templatePages() override { return pages; }
+    bool previewPages(bool tmpl) override {
+        written.push_back(tmpl ? "preview template" : "preview drawing");
+        return printAfterPreview;
     }
     void printSheet(bool tmpl) override { written.push_back(tmpl ? "template" : "drawing"); }
-    bool works = true;
+    bool printPdf(const std::string& path, bool tmpl, std::string& why) override {
+        written.push_back((tmpl ? "template pdf " : "drawing pdf ") + path);
+        why = reason;
+        return result == ExportResult::Written;
+    }
+    ExportResult result = ExportResult::Written;
+    std::string reason;
+    bool printer = true;
+    int pages = 1;
+    bool printAfterPreview = true;
     std::vector<std::string> written;
 };
 
@@ -69,7 +86,7 @@ class Commands : public ::testing::Test {
     void start() {
         MainLogic::Documents docs;
         docs.readLastState = [this] { return ReadLastState(appDir()); };
-        docs.loadParams = [this](const std::string& p) { LoadParams(p, state, view); };
+        docs.loadParams = [this](const std::string& p) { return LoadParams(p, state, view); };
         logic.Form_Load(docs);
         logic.Form_Activate();
     }
@@ -130,13 +147,16 @@ TEST_F(Commands, SaveAsOverAnExistingFileAsksAndNoOffersTheNameAgain) {
     EXPECT_TRUE(state.Modified);
 }
 
-TEST_F(Commands, SaveWithoutAPathReplacesAnExistingFileWithoutAsking) {
+TEST_F(Commands, SaveWithoutAPathAsksBeforeReplacingAFile) {
     writeAll(path("b.dat"), "previous");
     typeExample();
-    prompts.paths = {path("b.dat")};
+    prompts.paths = {path("b.dat"), path("b.dat")};
+    prompts.answers = {Answer::No, Answer::Yes};  // "Переписать?": No asks the name again
     commands.mnuFileSave_Click();
-    EXPECT_TRUE(prompts.boxes.empty());
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].title, "Контроль сохранения");
     EXPECT_EQ(prompts.dialogs.at(0).initial, "");
+    EXPECT_EQ(prompts.dialogs.at(1).initial, path("b.dat"));
     EXPECT_EQ(state.DocumentPath, path("b.dat"));
     EXPECT_EQ(readAll(path("b.dat")).count("\r\n"), 22);
 
@@ -145,9 +165,22 @@ TEST_F(Commands, SaveWithoutAPathReplacesAnExistingFileWithoutAsking) {
     view.type("заметка");
     logic.Form_KeyDown(kKeyEnter);
     commands.mnuFileSave_Click();
-    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_TRUE(readAll(path("b.dat")).contains("\"\xE7\xE0\xEC\xE5\xF2\xEA\xE0\""));
     EXPECT_EQ(prompts.confirmations, 2);
+
+    // Cancel at the question writes nothing.
+    writeAll(path("c.dat"), "previous");
+    commands.mnuEditCls_Click();
+    view.focusField(kRowRkr);
+    view.type("5");
+    logic.Form_KeyDown(kKeyEnter);
+    state.DocumentPath.clear();
+    prompts.paths = {path("c.dat")};
+    prompts.answers = {Answer::Cancel};
+    commands.mnuFileSave_Click();
+    EXPECT_EQ(readAll(path("c.dat")), "previous");
+    EXPECT_TRUE(state.Modified);
 }
 
 TEST_F(Commands, CancelledSaveStillTakesTheTextsForRestore) {
@@ -167,7 +200,7 @@ TEST_F(Commands, CancelledSaveStillTakesTheTextsForRestore) {
     EXPECT_FALSE(state.Modified);
 }
 
-TEST_F(Commands, FailedSavesSayWhatHappenedAndKeepTheOldFile) {
+TEST_F(Commands, FailedSavesNameTheFileAndTheReasonAndKeepTheOldFile) {
     typeExample();
     saveAs(path("good.dat"));
     const QByteArray good = readAll(path("good.dat"));
@@ -176,14 +209,18 @@ TEST_F(Commands, FailedSavesSayWhatHappenedAndKeepTheOldFile) {
     view.type("changed");
     logic.Form_KeyDown(kKeyEnter);
 
-    for (const std::string& target : {std::string("/dev/full"), path("plain") + "/x.dat"}) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/full", "Нет места на устройстве"},
+        {path("plain") + "/x.dat", "Часть пути не является каталогом"},
+    };
+    for (const auto& [target, reason] : cases) {
         prompts.boxes.clear();
         const bool exists = QFile::exists(QString::fromStdString(target));
         prompts.answers = {Answer::Ok};
         if (exists) prompts.answers.push_front(Answer::Yes);  // "Переписать?"
         saveAs(target);
         ASSERT_EQ(prompts.boxes.size(), exists ? 2u : 1u) << target;
-        EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось.");
+        EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось: " + target + "\r\n" + reason);
         EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения");
         EXPECT_EQ(state.DocumentPath, path("good.dat"));  // the caption's document
         EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("good.dat"));
@@ -193,27 +230,99 @@ TEST_F(Commands, FailedSavesSayWhatHappenedAndKeepTheOldFile) {
     EXPECT_EQ(prompts.confirmations, 1);
 }
 
-TEST_F(Commands, OpenAsksToSaveAndALostSaveNeedsConsent) {
-    typeExample();  // no document path: the save step must fail
-    prompts.answers = {Answer::Yes, Answer::No};
+// Open's save step asks for a name when the design never had one; a failed save goes on only
+// after "Да", which is not the default.
+TEST_F(Commands, OpenSavesANewDesignUnderANameAndALostSaveNeedsConsent) {
+    typeExample();
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {""};  // the name dialog cancelled: nothing is opened
     commands.mnuFileOpen_Click();
-    ASSERT_EQ(prompts.boxes.size(), 2u);
+    ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].text, "Сохранить изменения?");
     EXPECT_EQ(prompts.boxes[0].title, "Данные были изменены");
     EXPECT_EQ(prompts.boxes[0].icon, Icon::None);
-    EXPECT_EQ(prompts.boxes[1].text, "Сохранение не удалось. Продолжить?");
-    EXPECT_EQ(prompts.boxes[1].buttons, Buttons::YesNo);
-    EXPECT_TRUE(prompts.dialogs.empty());
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_TRUE(prompts.dialogs[0].save);
     EXPECT_TRUE(state.Modified);
 
-    prompts.answers = {Answer::Yes, Answer::Yes};
-    prompts.paths = {path("missing.dat")};  // a name typed into the dialog
+    prompts.boxes.clear();
+    prompts.answers = {Answer::Yes, Answer::Yes, Answer::No};
+    prompts.paths = {"/dev/full"};
     commands.mnuFileOpen_Click();
-    EXPECT_EQ(state.DocumentPath, path("missing.dat"));
-    EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("missing.dat"));
-    EXPECT_FALSE(state.Modified);
-    EXPECT_EQ(view.text(kRowRkr), "10");  // nothing loaded, but recomputed
-    EXPECT_EQ(view.text(kRowLn), "76.63");
+    ASSERT_EQ(prompts.boxes.size(), 3u);
+    EXPECT_EQ(prompts.boxes[2].text,
+              "Сохранение не удалось: /dev/full\r\nНет места на устройстве\r\nПродолжить?");
+    EXPECT_EQ(prompts.boxes[2].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(prompts.dialogs.size(), 2u);  // no open dialog after "Нет"
+    EXPECT_EQ(state.DocumentPath, "");
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {path("n.dat"), path("n.dat")};
+    commands.mnuFileOpen_Click();
+    EXPECT_EQ(readAll(path("n.dat")).count("\r\n"), 22);
+    EXPECT_EQ(prompts.confirmations, 1);
+    EXPECT_EQ(state.DocumentPath, path("n.dat"));
+    EXPECT_FALSE(prompts.dialogs.back().save);
+}
+
+// A file that holds no design is refused: the design, the document and what Restore brings
+// back stay as they were.
+TEST_F(Commands, OpenRefusesAFileThatHoldsNoDesign) {
+    typeExample();
+    saveAs(path("c.dat"));
+    writeAll(path("short.dat"), "\"\xD1\xCE\xCF\xCB\xCE\",\"x\"\r\n");
+    QByteArray binary = readAll(path("c.dat"));
+    binary[5] = '\0';
+    writeAll(path("binary.dat"), binary);
+    for (const char* name : {"short.dat", "binary.dat", "missing.dat"}) {
+        prompts.boxes.clear();
+        prompts.paths = {path(name)};
+        prompts.answers = {Answer::Ok};
+        commands.mnuFileOpen_Click();
+        ASSERT_EQ(prompts.boxes.size(), 1u) << name;
+        EXPECT_EQ(prompts.boxes[0].text, "Файл не является файлом параметров сопла.");
+        EXPECT_EQ(prompts.boxes[0].title, "Ошибка открытия");
+        EXPECT_EQ(prompts.boxes[0].icon, Icon::Exclamation);
+        EXPECT_EQ(state.DocumentPath, path("c.dat")) << name;
+        EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("c.dat"));
+        EXPECT_EQ(state.SavedFields[kRowTitle].text, "Опыт") << name;
+        EXPECT_EQ(view.text(kRowTitle), "Опыт");
+    }
+    commands.mnuFileSave_Click();
+    EXPECT_EQ(readAll(path("short.dat")), "\"\xD1\xCE\xCF\xCB\xCE\",\"x\"\r\n");
+}
+
+// Open and Restore of a design outside the charts: no results of the earlier design stay, the
+// sheet is blank after the one notice, and the button asks for a computation.
+TEST_F(Commands, OffDesignOpenAndRestoreLeaveNoOldResults) {
+    typeExample();
+    view.focusField(kRowH);
+    view.type("150000");  // outside the charts
+    saveAs(path("off.dat"));
+    const auto computeAtSeaLevel = [this] {
+        view.focusField(kRowH);
+        view.type("0");
+        view.focusField(kRowNote);
+        logic.Command1_Click();
+        ASSERT_EQ(view.text(kRowLn), "76.63");
+        ASSERT_FALSE(view.bold);
+    };
+    computeAtSeaLevel();
+    prompts.answers = {Answer::No};
+    prompts.paths = {path("off.dat")};
+    commands.mnuFileOpen_Click();
+    for (int r = kRowPa; r <= kRowLn; ++r) EXPECT_EQ(view.text(r), "") << r;
+    EXPECT_EQ(state.Ln, 0.0f);
+    EXPECT_TRUE(view.bold);
+
+    computeAtSeaLevel();
+    prompts.answers = {Answer::Yes};
+    commands.mnuEditRestore_Click();
+    EXPECT_EQ(view.text(kRowLn), "");
+    EXPECT_TRUE(view.bold);
+    EXPECT_EQ(view.log.back(), "disable restore");
+    logic.Form_Activate();  // coming back to the window only shows the blank sheet
+    EXPECT_NE(std::find(view.log.end() - 3, view.log.end(), "blank"), view.log.end());
 }
 
 TEST_F(Commands, OpenLoadsComputesAndTheFocusedFieldIsNotAChange) {
@@ -251,19 +360,25 @@ TEST_F(Commands, ClearEmptiesEverythingAndRestoreBringsTheLastSaveBack) {
     EXPECT_EQ(state.Rkr, 10.0f);
 }
 
-TEST_F(Commands, ClearAfterAFailedSaveAsksBeforeClearing) {
+TEST_F(Commands, ClearAfterAFailedSaveAsksBeforeClearingAndKeepsTheDocument) {
     typeExample();
+    saveAs(path("d.dat"));
+    view.focusField(kRowNote);
+    view.type("x");
+    view.focusField(kRowTitle);
     prompts.answers = {Answer::Yes, Answer::Yes, Answer::No};  // save, overwrite, continue
     prompts.paths = {"/dev/full"};
     commands.mnuEditCls_Click();
-    EXPECT_EQ(prompts.boxes.back().text, "Сохранение не удалось. Продолжить?");
+    EXPECT_EQ(prompts.boxes.back().buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(view.text(kRowRkr), "10");
-    EXPECT_EQ(state.DocumentPath, "");
+    EXPECT_EQ(state.DocumentPath, path("d.dat"));
 
     prompts.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     prompts.paths = {"/dev/full"};
     commands.mnuEditCls_Click();
     EXPECT_EQ(view.text(kRowRkr), "");
+    EXPECT_EQ(state.DocumentPath, path("d.dat"));
+    EXPECT_EQ(view.windowCaption, "Tavro-nozzle          " + path("d.dat"));
 }
 
 TEST_F(Commands, RestoreAfterAFreshStartEmptiesEveryField) {
@@ -306,12 +421,22 @@ TEST_F(Commands, ExitAfterAFailedSaveEndsOnlyWithConsent) {
     EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения");
     EXPECT_EQ(lastState(), "");
 
+    // last.srd never names the file that was not written.
     prompts.answers = {Answer::Yes, Answer::Yes};
     prompts.paths = {path("plain") + ".dat/x"};
     commands.mnuFileExit_Click();
     EXPECT_TRUE(prompts.ended);
     EXPECT_EQ(prompts.confirmations, 0);
-    EXPECT_EQ(lastState(), "\"" + path("plain") + ".dat/x\"\r\n");
+    EXPECT_EQ(state.DocumentPath, "");
+    EXPECT_EQ(lastState(), "\"\"\r\n");
+}
+
+TEST_F(Commands, LastStateNamesOnlyAFileThatIsThere) {
+    typeExample();
+    saveAs(path("h.dat"));
+    QFile::remove(QString::fromStdString(path("h.dat")));
+    EXPECT_TRUE(commands.Form_Unload());
+    EXPECT_EQ(lastState(), "\"\"\r\n");
 }
 
 TEST_F(Commands, ClosingTheWindowFollowsTheAnswers) {
@@ -351,19 +476,115 @@ TEST_F(Commands, PicturesAreOfferedUnderTheDocumentsNameAndFailuresAreShown) {
 
     typeExample();
     saveAs(path("g.dat"));
-    output.works = false;
-    prompts.paths = {path("pic.jpg")};
-    prompts.answers = {Answer::Ok};
-    commands.mnuFileSaveImgJpg_Click();
-    EXPECT_EQ(prompts.dialogs.back().initial, path("g"));
-    EXPECT_EQ(prompts.dialogs.back().filter, "JPEG Image (*.jpg) | *.jpg");
-    EXPECT_EQ(prompts.boxes.back().title, "Ошибка сохранения JPEG");
-    EXPECT_EQ(prompts.boxes.back().text.rfind("Сохранение в формате JPEG не удалось.\r\n", 0), 0u);
+    const struct {
+        bool jpeg;
+        ExportResult result;
+        const char* title;
+        std::string text;
+    } failures[] = {
+        {true, ExportResult::ModuleFailed, "Ошибка сохранения JPEG", commands.jpegFailureText()},
+        {true, ExportResult::WriteFailed, "Ошибка сохранения JPEG",
+         "Сохранение в формате JPEG не удалось: " + path("pic") + "\r\nОтказано в доступе"},
+        {false, ExportResult::WriteFailed, "Ошибка сохранения BMP",
+         "Сохранение в формате BMP не удалось: " + path("pic") + "\r\nОтказано в доступе"},
+    };
+    for (const auto& f : failures) {
+        output.result = f.result;
+        output.reason = "Отказано в доступе";
+        prompts.paths = {path("pic")};
+        prompts.answers = {Answer::Ok};
+        f.jpeg ? commands.mnuFileSaveImgJpg_Click() : commands.mnuFileSaveImgBmp_Click();
+        EXPECT_EQ(prompts.dialogs.back().initial, path("g"));
+        EXPECT_EQ(prompts.boxes.back().title, f.title);
+        EXPECT_EQ(prompts.boxes.back().text, f.text);
+    }
+    EXPECT_EQ(prompts.dialogs.back().filter, "Bitmap pictures (*.bmp) | *.bmp");
     EXPECT_EQ(prompts.confirmations, 2);  // the Save As only
+}
 
-    commands.mnuFilePrintDraw_Click();
+// Printing asks nothing without a page to print; to a PDF it asks "Переписать?" like every
+// other write, and a failed write names the file.
+TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
+    prompts.answers = {Answer::Ok};
+    commands.mnuFilePrintDraw_Click();  // nothing computed yet
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "Печать");
+    EXPECT_TRUE(prompts.dialogs.empty());
+    EXPECT_TRUE(output.written.empty());
+
+    typeExample();
+    logic.Command1_Click();
     commands.mnuFilePrintTemp_Click();
-    EXPECT_EQ(output.written.back(), "template");
+    EXPECT_EQ(output.written, (std::vector<std::string>{"preview template", "template"}));
+
+    output.printer = false;
+    writeAll(path("p.pdf"), "old");
+    prompts.paths = {path("p.pdf")};
+    prompts.answers = {Answer::Cancel};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.boxes.back().title, "Контроль сохранения");
+    EXPECT_EQ(output.written.back(), "preview drawing") << "previewed, then nothing written";
+
+    output.result = ExportResult::WriteFailed;
+    output.reason = "Нет места на устройстве";
+    prompts.paths = {path("p.pdf")};
+    prompts.answers = {Answer::Yes, Answer::Ok};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(output.written.back(), "drawing pdf " + path("p.pdf"));
+    EXPECT_EQ(prompts.dialogs.back().filter, "PDF (*.pdf)");
+    EXPECT_EQ(prompts.boxes.back().title, "Ошибка печати");
+    EXPECT_EQ(prompts.boxes.back().text,
+              "Печать в файл PDF не удалась: " + path("p.pdf") + "\r\nНет места на устройстве");
+
+    prompts.answers = {Answer::No};  // "Сохранить изменения?"
+    commands.mnuEditCls_Click();
+    prompts.answers = {Answer::Ok};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.boxes.back().title, "Печать");
+}
+
+// A template of more than 12 pages asks first, the noun agreeing with the number; the drawing
+// never asks. Every print shows its pages first and prints only when the preview says so.
+TEST_F(Commands, LargeTemplatesAskAndEveryPrintIsPreviewed) {
+    struct Case {
+        bool tmpl;
+        int pages;
+        const char* question;  // "" when nothing is asked
+        Answer answer;
+        bool printAfterPreview;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {true, 12, "", Answer::Yes, true, {"preview template", "template"}},
+        {true, 13, "Шаблон займет 13 листов. Печатать?", Answer::No, true, {}},
+        {true,
+         30,
+         "Шаблон займет 30 листов. Печатать?",
+         Answer::Yes,
+         true,
+         {"preview template", "template"}},
+        {true, 21, "Шаблон займет 21 лист. Печатать?", Answer::Yes, false, {"preview template"}},
+        {true, 24, "Шаблон займет 24 листа. Печатать?", Answer::No, true, {}},
+        {false, 40, "", Answer::Yes, true, {"preview drawing", "drawing"}},
+    };
+    typeExample();
+    logic.Command1_Click();
+    for (const Case& c : cases) {
+        output.written.clear();
+        output.pages = c.pages;
+        output.printAfterPreview = c.printAfterPreview;
+        prompts.boxes.clear();
+        if (*c.question) prompts.answers = {c.answer};
+        c.tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
+        EXPECT_EQ(output.written, c.written) << c.pages;
+        ASSERT_EQ(prompts.boxes.size(), *c.question ? 1u : 0u) << c.pages;
+        if (*c.question) {
+            EXPECT_EQ(prompts.boxes[0].text, c.question);
+            EXPECT_EQ(prompts.boxes[0].title, "Печать");
+            EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNo);
+            EXPECT_EQ(prompts.boxes[0].icon, Icon::Question);
+        }
+    }
 }
 
 }  // namespace

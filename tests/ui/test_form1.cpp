@@ -37,7 +37,7 @@ struct Program {
     QTemporaryDir dir;
     DesignState state;
     Form1 form{state, dir.path().toStdString(), '.'};
-    QtSheetOutput output{state, form.prompts(), dir.path().toStdString(), '.'};
+    QtSheetOutput output{state, dir.path().toStdString(), '.'};
     DocumentCommands commands{state, form, form.prompts(), &output, dir.path().toStdString(), '.'};
 
     Program() {
@@ -110,6 +110,13 @@ TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
 
 TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     Program p;
+    // A disabled item cannot be chosen by its shortcut.
+    bool saved = false;
+    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+    QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
+    p.settle();
+    EXPECT_FALSE(saved);
+
     bool asked = false;
     p.form.setMenuHandler("mnuFileSaveAs", [&] { asked = true; });
     typeText(p.focused(), QStringLiteral("abc"));
@@ -117,13 +124,35 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     p.settle();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(static_cast<QLineEdit*>(p.focused())->hasSelectedText());
+}
 
-    // A disabled item cannot be chosen by its shortcut.
-    bool saved = false;
-    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+// A shortcut takes the edit of the focused field first, as leaving it would: the first change
+// enables Save for its own key, and the command sees the new text.
+TEST(Form1Wiring, AShortcutTakesTheEditInTheFocusedField) {
+    Program p;
+    std::string title;
+    p.form.setMenuHandler("mnuFileSave", [&] { title = p.state.Title; });
+    typeText(p.focused(), QStringLiteral("Опыт"));
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();
-    EXPECT_FALSE(saved);
+    EXPECT_EQ(title, "Опыт");
+    EXPECT_TRUE(p.state.Modified);
+    EXPECT_TRUE(p.form.computeButton()->font().bold());
+    EXPECT_EQ(p.state.FocusText, "Опыт");  // leaving the field now is no second change
+}
+
+// Closing the window also takes the edit first, so the closing question knows of it.
+TEST(Form1Wiring, ClosingTakesTheEditInTheFocusedField) {
+    Program p;
+    bool modifiedAtClose = false;
+    p.form.onClose = [&] {
+        modifiedAtClose = p.state.Modified;
+        return false;
+    };
+    typeText(p.focused(), QStringLiteral("Опыт"));
+    p.form.close();
+    EXPECT_TRUE(modifiedAtClose);
+    EXPECT_EQ(p.state.Title, "Опыт");
 }
 
 TEST(Form1Wiring, DoubleClickOnAStarredCaptionShowsItsHint) {

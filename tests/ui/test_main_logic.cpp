@@ -23,7 +23,7 @@ struct Window {
     }
     ~Window() { setErrorReporter(nullptr); }
 
-    void start(std::string lastState = "", std::function<void(const std::string&)> load = {}) {
+    void start(std::string lastState = "", std::function<bool(const std::string&)> load = {}) {
         MainLogic::Documents docs;
         docs.readLastState = [lastState] { return lastState; };
         docs.loadParams = std::move(load);
@@ -139,6 +139,46 @@ TEST(Compute, ValidatesComputesAndRedraws) {
     EXPECT_GT(w.view.log.size(), redraws);
 }
 
+// A number beyond single precision never reached its design value: the compute command rejects
+// the field with its own message instead of computing the value it had before.
+TEST(Compute, ANumberTooLargeForItsFieldIsAnInputError) {
+    Window w;
+    w.start();
+    w.logic.Form_KeyDown(kKeyEnter);
+    for (const char* t : {"10", "10", "1.24", "5", "0"}) w.enter(t);
+    w.logic.Command1_Click();
+    ASSERT_EQ(w.view.text(kRowLn), "50.48");
+    w.view.focusField(kRowH);
+    w.enter("-1e39");
+    EXPECT_EQ(w.state.H, 0.0f);
+    w.prompts.answers = {Answer::Ok};
+    w.logic.Command1_Click();
+    ASSERT_EQ(w.prompts.boxes.size(), 1u);
+    EXPECT_EQ(w.prompts.boxes[0].text, "Задайте расчетную высоту в пределах 0-150000 м.");
+    EXPECT_EQ(w.view.focused, kRowH);
+}
+
+// A design outside the charts leaves no results and no drawing of an earlier design, the button
+// stays bold, and only the command that met it says so.
+TEST(Compute, OffDesignEmptiesTheResultsAndIsAnnouncedOnce) {
+    Window w;
+    w.start();
+    w.logic.Form_KeyDown(kKeyEnter);
+    for (const char* t : {"10", "10", "1.24", "5", "0"}) w.enter(t);
+    w.logic.Command1_Click();
+    ASSERT_EQ(w.view.text(kRowLn), "50.48");
+    w.view.focusField(kRowH);
+    w.enter("150000");
+    w.logic.Command1_Click();
+    EXPECT_FALSE(w.state.InRange);
+    for (int r = kRowPa; r <= kRowLn; ++r) EXPECT_EQ(w.view.text(r), "") << r;
+    EXPECT_EQ(w.state.Ln, 0.0f);
+    EXPECT_TRUE(w.view.bold);
+    EXPECT_EQ(w.view.log.back(), "redraw");  // the window's redraw announces it
+    w.logic.Form_Activate();
+    EXPECT_EQ(w.view.log[w.view.log.size() - 2], "blank");
+}
+
 TEST(Hints, StarredRowsExplainTheirInputs) {
     Window w;
     w.prompts.answers = {Answer::Ok, Answer::Ok, Answer::Ok, Answer::Ok};
@@ -182,12 +222,26 @@ TEST(StartUp, TheLastDocumentIsLoadedComputedAndDrawn) {
         const char* texts[] = {"", "", "10", "10", "1.24", "5", "0", "", "30", "45"};
         for (int r = 2; r < 10; ++r) w.view.setText(r, texts[r]);
         loadDesignValues(w.state, w.view);
+        return true;
     });
     EXPECT_EQ(loaded, std::vector<std::string>{"/tmp/a.dat"});
     EXPECT_EQ(w.view.windowCaption, "Tavro-nozzle          /tmp/a.dat");
     EXPECT_TRUE(computedBeforeDraw);
     EXPECT_EQ(w.state.DocumentPath, "/tmp/a.dat");
     EXPECT_FALSE(w.state.Modified);
+}
+
+TEST(StartUp, ALastDocumentThatHoldsNoDesignIsNoDocument) {
+    Window w;
+    w.state.SavedFields[kRowTitle].text = "kept";
+    w.start("/tmp/a.dat", [&](const std::string&) {
+        w.state.SavedFields[kRowTitle].text = "partly read";
+        return false;
+    });
+    EXPECT_EQ(w.state.DocumentPath, "");
+    EXPECT_EQ(w.view.windowCaption, "Tavro-nozzle          ");
+    EXPECT_EQ(w.state.SavedFields[kRowTitle].text, "kept");
+    EXPECT_EQ(w.view.text(kRowPa), "");
 }
 
 }  // namespace

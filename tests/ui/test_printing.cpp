@@ -1,12 +1,23 @@
-// Printing where no printer is installed: the page goes to a PDF file the user names.
+// Printing where no printer is installed: the pages are previewed, then go to a PDF file the
+// user names.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdio>
+#include <cstdlib>
 
+#include "document_commands.h"
 #include "fakes.h"
+#include "faults.h"
+#include "inputs.h"
 #include "output_support.h"
 #include "page_pixels.h"
 #include "sheet_output.h"
@@ -21,12 +32,59 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace tavro::test {
 namespace {
 
+// Stands in for the user at the print preview: notes how many pages it shows and presses its
+// print button, the last of its toolbar. The offscreen platform's remark on showing a window
+// with size hints is not the program's.
+class PreviewUser {
+  public:
+    PreviewUser() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { pressPrint(); });
+        timer_.start();
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+                if (previous_) previous_(type, context, message);
+            });
+    }
+    ~PreviewUser() { qInstallMessageHandler(previous_); }
+    PreviewUser(const PreviewUser&) = delete;
+    PreviewUser& operator=(const PreviewUser&) = delete;
+    std::vector<int> pagesShown;
+
+  private:
+    void pressPrint() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
+            if (!dialog || !dialog->isVisible()) continue;
+            const auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            pagesShown.push_back(preview ? preview->pageCount() : -1);
+            dialog->findChild<QToolBar*>()->actions().back()->trigger();
+        }
+    }
+    QTimer timer_;
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+int pdfPages(const std::string& pdf) {
+    FILE* info = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r");
+    if (!info) return -1;
+    char line[256];
+    int pages = -1;
+    while (std::fgets(line, sizeof line, info))
+        if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+    pclose(info);
+    return pages;
+}
+
 struct PrintCase {
     const char* name;
     bool tmpl;
-    const char* altitude;  // 150000 m lies outside the charts
+    const char* altitude;  // 150000 m lies outside the charts; "" is a cleared design
     const char* chosen;    // empty: the dialog is cancelled
-    bool pdf;              // a PDF file is expected
+    const char* before;    // what the file held beforehand ("" for no file)
+    Answer overwrite;      // the answer to "Переписать?" when the file is there
+    bool pdf;              // a new PDF is expected in the file
 };
 
 class PrintToPdf : public ::testing::TestWithParam<PrintCase> {
@@ -40,45 +98,153 @@ class PrintToPdf : public ::testing::TestWithParam<PrintCase> {
     std::vector<std::string> offDesign;
 };
 
+// The print commands through to the file: a name is asked only for a page that can be drawn,
+// an existing file is replaced only after "Переписать?" and only by a finished page.
 TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     const PrintCase& c = GetParam();
     QTemporaryDir dir;
     DesignState state = exampleDesign("30", "45", c.altitude);
+    if (!*c.altitude) clearDesign(state);
+    const bool printable = state.InRange && *c.altitude;
+    FakeView view;
     ScriptedPrompts prompts;
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
     const std::string chosen =
         *c.chosen ? dir.filePath(QString::fromUtf8(c.chosen)).toStdString() : std::string();
-    if (state.InRange) prompts.paths = {chosen};
-    QtSheetOutput output(state, prompts, dir.path().toStdString(), '.');
-    output.printSheet(c.tmpl);
+    if (*c.before) {
+        ASSERT_TRUE(writeBytes(QString::fromStdString(chosen), c.before));
+    }
+    if (printable) prompts.paths = {chosen};
+    if (printable && *c.before) prompts.answers = {c.overwrite};
+    if (!*c.altitude) prompts.answers = {Answer::Ok};  // "Печатать нечего."
+    PreviewUser user;
+    c.tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(user.pagesShown, std::vector<int>(printable ? 1 : 0, 1));
 
-    // An off-design page is refused before any file name is asked for.
-    ASSERT_EQ(prompts.dialogs.size(), state.InRange ? 1u : 0u);
-    if (state.InRange) {
-        EXPECT_TRUE(prompts.dialogs[0].save);
+    ASSERT_EQ(prompts.dialogs.size(), printable ? 1u : 0u);
+    if (printable) {
         EXPECT_EQ(prompts.dialogs[0].filter, "PDF (*.pdf)");
     }
     EXPECT_EQ(offDesign, std::vector<std::string>(state.InRange ? 0 : 1, kOffDesignTitle));
     const QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    EXPECT_EQ(left.size(), c.pdf ? 1 : 0) << left.join(' ').toStdString();
+    EXPECT_EQ(left.size(), c.pdf || *c.before ? 1 : 0) << left.join(' ').toStdString();
     if (c.pdf) {
         EXPECT_TRUE(readBytes(QString::fromStdString(chosen)).startsWith("%PDF-"));
+    } else if (*c.before) {
+        EXPECT_EQ(readBytes(QString::fromStdString(chosen)), QByteArray(c.before));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     NoPrinter, PrintToPdf,
-    ::testing::Values(PrintCase{"drawing", false, "0", "drawing.pdf", true},
-                      PrintCase{"template", true, "0", "Шаблон.pdf", true},
-                      PrintCase{"cancelled", true, "0", "", false},
-                      PrintCase{"off_design_drawing", false, "150000", "d.pdf", false},
-                      PrintCase{"off_design_template", true, "150000", "t.pdf", false}),
+    ::testing::Values(
+        PrintCase{"drawing", false, "0", "drawing.pdf", "", Answer::Yes, true},
+        PrintCase{"template", true, "0", "Шаблон.pdf", "", Answer::Yes, true},
+        PrintCase{"cancelled", true, "0", "", "", Answer::Yes, false},
+        PrintCase{"over_a_file", false, "0", "old.pdf", "old", Answer::Yes, true},
+        PrintCase{"not_over_a_file", false, "0", "old.pdf", "old", Answer::Cancel, false},
+        PrintCase{"off_design_drawing", false, "150000", "d.pdf", "", Answer::Yes, false},
+        PrintCase{"off_design_template", true, "150000", "t.pdf", "", Answer::Yes, false},
+        PrintCase{"cleared", false, "", "c.pdf", "", Answer::Yes, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A PDF that cannot be written is reported like any failed write, and says nothing on stderr.
+TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeBytes(dir.filePath("plain"), "x"));
+    DesignState state = exampleDesign();
+    FakeView view;
+    ScriptedPrompts prompts;
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/full", "Нет места на устройстве"},
+        {dir.filePath("plain/p.pdf").toStdString(), "Часть пути не является каталогом"},
+    };
+    for (const auto& [target, reason] : cases) {
+        prompts.paths = {target};
+        prompts.answers = {Answer::Ok};
+        if (QFileInfo::exists(QString::fromStdString(target)))
+            prompts.answers.push_front(Answer::Yes);
+        testing::internal::CaptureStderr();
+        PreviewUser user;
+        commands.mnuFilePrintDraw_Click();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(prompts.boxes.back().title, "Ошибка печати");
+        EXPECT_EQ(prompts.boxes.back().text,
+                  "Печать в файл PDF не удалась: " + target + "\r\n" + reason);
+    }
+    EXPECT_TRUE(devFullIntact());
+    EXPECT_EQ(readBytes(dir.filePath("plain")), "x");
+}
+
+// A page the drawing stops on (here a nozzle too small for any scale) never replaces the older
+// file the user agreed to replace, and leaves nothing beside it.
+TEST(PrintToPdfFailure, AnUnfinishedPageKeepsTheOlderFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
+    DesignState state = exampleDesign();
+    state.Ln = state.Ra = state.Rc = 1e-38f;
+    std::vector<std::string> reports;
+    setErrorReporter([&](const std::string& block) { reports.push_back(block); });
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    std::string why;
+    EXPECT_FALSE(output.printPdf(dir.filePath("old.pdf").toStdString(), false, why));
+    setErrorReporter(nullptr);
+    EXPECT_EQ(why, "");
+    EXPECT_FALSE(reports.empty());
+    EXPECT_EQ(readBytes(dir.filePath("old.pdf")), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+}
 
 struct TemplateCase {
     const char* name;
     const char* rc;
     const char* qc;
 };
+
+// Rkr 100 mm: a template of more than 12 pages asks first. Answered No, nothing is shown or
+// written; answered Yes, the preview shows every page and the PDF holds every page.
+TEST(LargeTemplate, AsksThenPrintsEveryPage) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    QTemporaryDir dir;
+    FieldTable fields;
+    const std::pair<int, const char*> texts[] = {
+        {kRowRkr, "100"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "9.4"}, {kRowH, "10000"}};
+    for (const auto& [row, text] : texts) fields.setText(row, text);
+    DesignState state;
+    state.InRange = true;
+    loadDesignValues(state, fields);
+    sCore(state, fields, '.');
+    ASSERT_TRUE(state.InRange);
+    FakeView view;
+    ScriptedPrompts prompts;
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
+    const std::string pdf = dir.filePath("big.pdf").toStdString();
+
+    PreviewUser user;
+    prompts.answers = {Answer::No};
+    commands.mnuFilePrintTemp_Click();
+    EXPECT_TRUE(user.pagesShown.empty());
+    EXPECT_TRUE(prompts.dialogs.empty());
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {pdf};
+    commands.mnuFilePrintTemp_Click();
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    const std::string lead = "Шаблон займет ";
+    ASSERT_EQ(prompts.boxes[1].text.rfind(lead, 0), 0u) << prompts.boxes[1].text;
+    const int asked = std::atoi(prompts.boxes[1].text.c_str() + lead.size());
+    EXPECT_GT(asked, 12);
+    EXPECT_EQ(prompts.boxes[1].text,
+              "Шаблон займет " + std::to_string(asked) + " листов. Печатать?");
+    EXPECT_EQ(prompts.boxes[1].icon, Icon::Question);
+    EXPECT_EQ(user.pagesShown, std::vector<int>{asked});
+    EXPECT_EQ(pdfPages(pdf), asked);
+}
 
 class TemplatePdf : public ::testing::TestWithParam<TemplateCase> {};
 
@@ -90,11 +256,10 @@ TEST_P(TemplatePdf, ContourIsFullSize) {
     QTemporaryDir dir;
     DesignState state = exampleDesign(c.rc, c.qc);
     ASSERT_TRUE(state.InRange);
-    ScriptedPrompts prompts;
     const std::string pdf = dir.filePath("t.pdf").toStdString();
-    prompts.paths = {pdf};
-    QtSheetOutput output(state, prompts, dir.path().toStdString(), '.');
-    output.printSheet(true);
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    std::string why;
+    ASSERT_TRUE(output.printPdf(pdf, true, why)) << why;
 
     // The contour is 2 device pixels of the 1200 dpi page wide.
     const TemplateSize t = measureTemplate(pdf, 2 * 25.4 / 1200);
@@ -116,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, TemplatePdf,
 
 int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

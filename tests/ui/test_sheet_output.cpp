@@ -53,7 +53,7 @@ struct Output {
     QImage sheet;
     QtSheetOutput output;
     explicit Output(const std::string& moduleDir, QSize size = QSize(560, 760))
-        : sheet(drawnSheet(size.width(), size.height())), output(state, prompts, moduleDir, '.') {
+        : sheet(drawnSheet(size.width(), size.height())), output(state, moduleDir, '.') {
         output.setSheet([this] { return &sheet; });
     }
 };
@@ -73,8 +73,11 @@ TEST_P(Exports, ReadBackIsTheSheet) {
     QTemporaryDir dir;
     Output o(kModuleDir, c.size);
     const QString path = dir.filePath(QString::fromUtf8(c.file));
-    ASSERT_TRUE(c.jpeg ? o.output.saveSheetJpeg(path.toStdString())
-                       : o.output.saveSheetBmp(path.toStdString()));
+    std::string why;
+    ASSERT_EQ(c.jpeg ? o.output.saveSheetJpeg(path.toStdString(), why)
+                     : o.output.saveSheetBmp(path.toStdString(), why),
+              ExportResult::Written)
+        << why;
     // The format is named, whatever the file is called.
     const QImage back(path, c.jpeg ? "jpeg" : "bmp");
     ASSERT_FALSE(back.isNull());
@@ -102,6 +105,8 @@ struct FailureCase {
     bool jpeg;
     const char* moduleDir;  // "real", "silent" or "none"
     const char* target;     // "@" is the temporary folder; "old" holds a picture beforehand
+    ExportResult result;    // only a missing or silent module is the module's fault
+    const char* reason;
 };
 
 class FailedExports : public ::testing::TestWithParam<FailureCase> {};
@@ -128,7 +133,10 @@ TEST_P(FailedExports, AreReportedAndKeepTheOldFile) {
     std::string target = c.target;
     if (target[0] == '@')
         target = dir.filePath(QString::fromStdString(target.substr(1))).toStdString();
-    EXPECT_FALSE(c.jpeg ? o.output.saveSheetJpeg(target) : o.output.saveSheetBmp(target));
+    std::string why;
+    EXPECT_EQ(c.jpeg ? o.output.saveSheetJpeg(target, why) : o.output.saveSheetBmp(target, why),
+              c.result);
+    EXPECT_EQ(why, c.reason);
     EXPECT_TRUE(devFullIntact());
     EXPECT_EQ(readBytes(dir.filePath("old.jpg")), oldPicture);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("new.jpg")));
@@ -136,14 +144,22 @@ TEST_P(FailedExports, AreReportedAndKeepTheOldFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Writes, FailedExports,
-    ::testing::Values(FailureCase{"bmp_full_disk", false, "real", "/dev/full"},
-                      FailureCase{"bmp_under_a_file", false, "real", "@plain/x.bmp"},
-                      FailureCase{"jpeg_full_disk", true, "real", "/dev/full"},
-                      FailureCase{"jpeg_under_a_file", true, "real", "@plain/x.jpg"},
-                      FailureCase{"jpeg_no_module", true, "none", "@new.jpg"},
-                      FailureCase{"jpeg_module_writes_nothing", true, "silent", "@new.jpg"},
-                      FailureCase{"jpeg_module_writes_nothing_over_old", true, "silent",
-                                  "@old.jpg"}),
+    ::testing::Values(FailureCase{"bmp_full_disk", false, "real", "/dev/full",
+                                  ExportResult::WriteFailed, "Нет места на устройстве"},
+                      FailureCase{"bmp_under_a_file", false, "real", "@plain/x.bmp",
+                                  ExportResult::WriteFailed, "Часть пути не является каталогом"},
+                      FailureCase{"jpeg_full_disk", true, "real", "/dev/full",
+                                  ExportResult::WriteFailed, "Нет места на устройстве"},
+                      FailureCase{"jpeg_under_a_file", true, "real", "@plain/x.jpg",
+                                  ExportResult::WriteFailed, "Часть пути не является каталогом"},
+                      FailureCase{"jpeg_into_a_folder", true, "real", "@",
+                                  ExportResult::WriteFailed, "Это каталог"},
+                      FailureCase{"jpeg_no_module", true, "none", "@new.jpg",
+                                  ExportResult::ModuleFailed, ""},
+                      FailureCase{"jpeg_module_writes_nothing", true, "silent", "@new.jpg",
+                                  ExportResult::ModuleFailed, ""},
+                      FailureCase{"jpeg_module_writes_nothing_over_old", true, "silent", "@old.jpg",
+                                  ExportResult::ModuleFailed, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Without the module the command names it in its failure text and never says "Сохранено";
