@@ -14,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -115,6 +116,9 @@ bool QtSheetOutput::previewPages(bool tmpl) {
     if (tmpl) planForPaper(printer, state_, kPageFontPoints);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(tmpl ? "Просмотр: шаблон" : "Просмотр: чертеж"));
+    // Large enough to read a page without zooming.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.8);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this, tmpl](QPrinter* paper) { drawPages(*paper, {}, tmpl); });
     if (auto* tools = dialog.findChild<QToolBar*>()) {
