@@ -255,13 +255,15 @@ void PainterTarget::endDoc() {
     }
 }
 
-TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints) {
+TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
+                          bool countOnly) {
     const QPageLayout layout = paper.pageLayout();
     TemplatePlan plan;
     {
         PainterTarget metrics(paper, {}, fontPoints);
         metrics.setScaleMode(kScaleMillimetres);
-        plan = planTemplate(metrics, state, usableArea(layout), usableArea(layout, true));
+        plan =
+            planTemplate(metrics, state, usableArea(layout), usableArea(layout, true), countOnly);
     }
     if (plan.turned) {
         paper.setPageOrientation(layout.orientation() == QPageLayout::Portrait

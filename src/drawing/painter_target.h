@@ -84,8 +84,10 @@ class PainterTarget : public DrawingTarget {
 };
 
 // Plans the template for the paper's page as it is set up, and turns the paper across when
-// that takes fewer pages; text is measured at the given font size.
-TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints);
+// that takes fewer pages; text is measured at the given font size. countOnly as for
+// planTemplate.
+TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
+                          bool countOnly = false);
 
 // The usable area of a page layout in millimetres, with the page upright and turned across.
 PageArea usableArea(const QPageLayout& layout, bool across = false);

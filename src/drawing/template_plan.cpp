@@ -26,6 +26,8 @@ constexpr double kCrossInset = kTileOverlap / 2;
 // Candidate places for a mark are tried on this grid, nearest to the preferred place first.
 constexpr double kGrid = 2.5;
 constexpr int kBarLengths[] = {100, 50, 20, 10};
+// No nozzle of this world needs more rows or columns; the cap keeps the page count an int.
+constexpr double kMostAcross = 30000;
 constexpr double kTitleFactor = 1.75, kLegendFactor = 1.5, kPageNameFactor = 1.5;
 const char* const kLegend = "Масштаб 1:1";
 
@@ -248,9 +250,13 @@ Tiling tilingFor(const DesignState& s, PageArea page) {
     if (stepX <= 0 || stepY <= 0) return {};
     const double width = 2.0 * std::max(s.Ra, s.Rc) + 2 * kSideRoom;
     const double height = static_cast<double>(s.Ln) + 2 * kEndRoom;
+    const auto count = [](double length, double step) {
+        return static_cast<int>(
+            std::clamp(std::ceil((length - kTileOverlap) / step), 1.0, kMostAcross));
+    };
     Tiling t;
-    t.columns = std::max(1, static_cast<int>(std::ceil((width - kTileOverlap) / stepX)));
-    t.rows = std::max(1, static_cast<int>(std::ceil((height - kTileOverlap) / stepY)));
+    t.columns = count(width, stepX);
+    t.rows = count(height, stepY);
     return t;
 }
 
@@ -323,7 +329,8 @@ void placeLines(Placer& placer, Measure& measure,
     }
 }
 
-TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling) {
+TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling,
+                   bool countOnly) {
     TemplatePlan plan;
     plan.tiled = true;
     plan.page = page;
@@ -334,6 +341,7 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
     const double sheetHeight = tiling.rows * stepY + kTileOverlap;
     plan.axisX = single(sheetWidth / 2);
     plan.entryY = single((sheetHeight - s.Ln) / 2);
+    if (countOnly) return plan;
     const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY);
     const int count = tiling.pages();
     for (int r = 0; r < tiling.rows; ++r) {
@@ -398,7 +406,7 @@ double barBlockHeight(double captionHeight) {
 }
 
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& s, PageArea page,
-                          PageArea across) {
+                          PageArea across, bool countOnly) {
     Measure measure(metrics);
     try {
         const bool acrossUsable = across.width > 0 && across.height > 0;
@@ -412,11 +420,11 @@ TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& s, PageArea
         const Tiling down = tilingFor(s, page);
         const Tiling turned = acrossUsable ? tilingFor(s, across) : Tiling{};
         if (turned.pages() > 0 && (down.pages() == 0 || turned.pages() < down.pages())) {
-            TemplatePlan plan = tiles(measure, s, across, turned);
+            TemplatePlan plan = tiles(measure, s, across, turned, countOnly);
             plan.turned = true;
             return plan;
         }
-        if (down.pages() > 0) return tiles(measure, s, page, down);
+        if (down.pages() > 0) return tiles(measure, s, page, down, countOnly);
     } catch (const CalcFault&) {
     }
     TemplatePlan plan;

@@ -46,7 +46,9 @@ struct TemplatePlan {
     PageArea page;
     int rows = 1, columns = 1;
     double axisX = 0, entryY = 0;  // on the large sheet, when tiled
+    // Every page with its marks, unless only the pages were counted.
     std::vector<TemplatePage> pages;
+    int pageCount() const { return rows * columns; }
 };
 
 // Neighbouring pages repeat this much of each other, in millimetres.
@@ -65,8 +67,9 @@ double barBlockHeight(double captionHeight);
 // Plans the template on pages whose usable area is page, or on across (the same paper turned)
 // when that takes fewer pages; an across of zero size is never taken. metrics measures text in
 // millimetres at the page's font. A design whose contour cannot be worked out is planned as
-// one page: drawing it then reports the fault.
+// one page: drawing it then reports the fault. With countOnly the tiles are counted and
+// neither listed nor marked, which stays quick for a nozzle of any size.
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& state, PageArea page,
-                          PageArea across = {});
+                          PageArea across = {}, bool countOnly = false);
 
 }  // namespace tavro

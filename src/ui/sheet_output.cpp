@@ -100,7 +100,7 @@ bool QtSheetOutput::hasPrinter() {
 int QtSheetOutput::templatePages() {
     QPrinter printer(QPrinter::HighResolution);
     if (!hasPrinter()) printer.setPageLayout(pdfPageLayout());
-    return static_cast<int>(planForPaper(printer, state_, kPageFontPoints).pages.size());
+    return planForPaper(printer, state_, kPageFontPoints, true).pageCount();
 }
 
 // The preview draws the real pages on the paper that printing will use. Its print action only
