@@ -65,7 +65,7 @@ struct Point {
 };
 
 Point crossNear(const GreyPage& p, double xMm, double yMm) {
-    const int half = static_cast<int>(4 / kMmPerPixel);
+    constexpr int half = static_cast<int>(4 / kMmPerPixel);
     const int cx = static_cast<int>(xMm / kMmPerPixel), cy = static_cast<int>(yMm / kMmPerPixel);
     std::vector<double> rows(2 * half + 1), columns(2 * half + 1);
     for (int dy = -half; dy <= half; ++dy)
@@ -75,7 +75,7 @@ Point crossNear(const GreyPage& p, double xMm, double yMm) {
             columns[static_cast<size_t>(dx + half)] += ink;
         }
     // The ink-weighted middle of the arm's few pixels.
-    const auto middle = [half](const std::vector<double>& sums) {
+    const auto middle = [](const std::vector<double>& sums) {
         const size_t peak =
             static_cast<size_t>(std::max_element(sums.begin(), sums.end()) - sums.begin());
         double weight = 0, moment = 0;
