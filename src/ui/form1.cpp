@@ -343,12 +343,14 @@ int Form1::rowOf(QObject* object) const {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // Of the About window only its activation matters here: its keys are its own.
-    if (watched == about_) {
-        if (event->type() == QEvent::WindowActivate) activatePending_ = true;
+    // Of the About window only its activation matters (compared then only: while it is being
+    // destroyed it is no longer an About window). Its keys are its own.
+    if (event->type() == QEvent::WindowActivate) {
+        if (watched == about_) activatePending_ = true;
         return QMainWindow::eventFilter(watched, event);
     }
     const int row = rowOf(watched);
+    if (row < 0 && watched != Command1_) return QMainWindow::eventFilter(watched, event);
     const bool isField = row >= 0 && watched == Text1_[static_cast<size_t>(row)];
     switch (event->type()) {
         case QEvent::FocusIn:
