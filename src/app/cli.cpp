@@ -5,6 +5,7 @@
 #include <map>
 #include <ostream>
 
+#include "cli_contour.h"
 #include "cli_docs.h"
 #include "core.h"
 #include "design_state.h"
@@ -26,7 +27,7 @@ const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
     "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
-const std::string kFullUsage = std::string(kUsage) + kOutputUsage;
+const std::string kFullUsage = std::string(kUsage) + kOutputUsage + kContourUsage;
 
 struct CalcOptions {
     bool check = true;
@@ -34,6 +35,7 @@ struct CalcOptions {
     std::map<int, std::string> texts;
     DocOptions docs;
     OutputOptions output;
+    ContourOptions contour;
 };
 
 // Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
@@ -49,6 +51,9 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
         } else if (isOutputOption(a)) {
             const std::string why = parseOutputOption(args, i, o.output);
             if (!why.empty()) return why;
+        } else if (isContourOption(a)) {
+            const std::string why = parseContourOption(args, i, o.contour);
+            if (!why.empty()) return why;
         } else if (a.rfind("--", 0) == 0) {
             return "unknown option " + a;
         } else {
@@ -59,7 +64,16 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
             o.texts[it->second] = a.substr(eq + 1);
         }
     }
-    return docArgumentsProblem(o.docs);
+    const std::string why = contourOptionsProblem(o.contour);
+    return why.empty() ? docArgumentsProblem(o.docs) : why;
+}
+
+// The drawings and the workshop files; an off-design answer of either one is the answer.
+int bothOutputs(const CalcOptions& o, DesignState& state, std::ostream& err) {
+    const int drawn = drawOutputs(o.output, state, o.separator, err);
+    const int written = writeContourFiles(o.contour, state, o.separator, err);
+    if (drawn == kExitOffDesign || written == kExitOffDesign) return kExitOffDesign;
+    return drawn != kExitOk ? drawn : written;
 }
 
 int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
@@ -89,10 +103,15 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
             if (!saved) return kExitSaveFailed;
-            return drawOutputs(o.output, state, o.separator, err);
+            return bothOutputs(o, state, err);
         case CoreOutcome::OffDesign:
             out << "outcome\toff-design\n";
-            drawOutputs(o.output, state, o.separator, err);
+            // Both kinds of output write nothing; the off-design message is given once.
+            if (o.output.any()) {
+                drawOutputs(o.output, state, o.separator, err);
+            } else {
+                writeContourFiles(o.contour, state, o.separator, err);
+            }
             return saved ? kExitOffDesign : kExitSaveFailed;
         case CoreOutcome::Error:
             break;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "contour_files.h"
 #include "design_state.h"
 #include "window_view.h"
 
@@ -54,6 +55,11 @@ class DocumentCommands {
     void mnuFileSaveImgJpg_Click();
     void mnuFilePrintDraw_Click();
     void mnuFilePrintTemp_Click();
+    // "экспорт контура": the workshop files of the contour.
+    void mnuFileContourDxf_Click();
+    void mnuFileContourSvg_Click();
+    void mnuFileContourStl_Click();
+    void mnuFileContourTable_Click();
 
     // The failure text of the JPEG export, naming the module and where it is looked for.
     std::string jpegFailureText() const;
@@ -71,6 +77,7 @@ class DocumentCommands {
     void writeDocument(const std::string& previousPath);
     bool exportPicture(const char* filter, bool jpeg);
     void print(bool tmpl);
+    void exportContour(ContourFile kind);
 
     DesignState& s_;
     View& view_;

@@ -1,0 +1,31 @@
+// The workshop files on the command line: --dxf, --svg, --stl and --stations with --step.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "design_state.h"
+
+namespace tavro {
+
+struct ContourOptions {
+    std::string dxf, svg, stl, stations;
+    double step = 1;  // mm between the table's regular stations
+    bool stepGiven = false;
+};
+
+extern const char* const kContourUsage;
+
+bool isContourOption(const std::string& arg);
+// Reads the option at args[i] and its value (moving i onto it); "" or why it is wrong.
+std::string parseContourOption(const std::vector<std::string>& args, size_t& i, ContourOptions& o);
+// What is wrong with the options once all are read; empty when nothing.
+std::string contourOptionsProblem(const ContourOptions& o);
+
+// Writes every requested file of a computed design and returns the exit status. A design
+// whose contour cannot be made writes nothing and gives the off-design status.
+int writeContourFiles(const ContourOptions& o, const DesignState& state, char decimalSeparator,
+                      std::ostream& err);
+
+}  // namespace tavro

@@ -1,0 +1,52 @@
+// Shared helpers of the contour tests: computed designs by their field texts.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "contour.h"
+#include "core.h"
+#include "design_state.h"
+#include "inputs.h"
+
+namespace tavro::test {
+
+// A design as typed into the fields: Rkr, Qa, k, Pk, H, Rc, Qc; computed by sCore.
+struct Typed {
+    const char* name;
+    const char *rkr, *qa, *k, *pk, *h, *rc, *qc;
+};
+
+inline void PrintTo(const Typed& t, std::ostream* os) {
+    *os << t.name;
+}
+
+inline DesignState computed(const Typed& t) {
+    FieldTable fields;
+    const char* texts[] = {t.rkr, t.qa, t.k, t.pk, t.h};
+    for (int i = 0; i < 5; ++i) fields.setText(kRowRkr + i, texts[i]);
+    fields.setText(kRowRc, t.rc);
+    fields.setText(kRowQc, t.qc);
+    fields.setText(kRowTitle, "Сопло");
+    DesignState state;
+    state.InRange = true;
+    loadDesignValues(state, fields);
+    sCore(state, fields, '.');
+    return state;
+}
+
+// Buildable designs covering the cone, the fillet reaching the entrance and a flat entrance face.
+inline const Typed kDesigns[] = {
+    {"cone", "10", "10", "1.24", "5", "0", "30", "45"},
+    {"fillet", "10", "10", "1.24", "5", "0", "12", "45"},
+    {"no_entrance", "10", "10", "1.24", "5", "0", "", ""},
+    {"flat_entrance", "10", "10", "1.24", "5", "0", "30", "100"},
+    {"small_high", "2.5", "12", "1.2", "10", "3000", "6", "30"},
+    {"large", "60", "10", "1.24", "5", "0", "150", "60"},
+};
+
+inline std::string testName(const ::testing::TestParamInfo<Typed>& info) {
+    return info.param.name;
+}
+
+}  // namespace tavro::test
