@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "desktop.h"
 #include "document_commands.h"
 #include "faults.h"
 #include "form1.h"
@@ -43,6 +44,12 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     }
     substituteFonts();
     QApplication app(argc, argv);
+    // The name also names the user's configuration folder; the desktop file ties the windows
+    // to the menu entry.
+    QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.nozzle"));
+    QApplication::setWindowIcon(programIcon());
+    installQtTranslations(app);
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
     const char sep = decimalSeparator();

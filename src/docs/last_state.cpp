@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "file_text.h"
 #include "safe_file.h"
@@ -28,6 +29,13 @@ std::string lastStatePath(const std::string& appDir) {
     return joinPath(appDir, "last.srd");
 }
 
+std::string lastStateFile(const std::string& appDir) {
+    // An installed program's folder belongs to the system; the user's own folder keeps the file.
+    if (QFileInfo(toQString(appDir)).isWritable()) return lastStatePath(appDir);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? std::string() : joinPath(folder.toStdString(), "last.srd");
+}
+
 // Only the first line counts. A quoted path is what lies between the first two quotes (blanks
 // before the opening one skipped); an unquoted line is taken whole, commas included, since a
 // path may hold them. A UTF-8 byte-order mark makes the line read as UTF-8.
@@ -47,7 +55,8 @@ std::string lastStateField(QByteArray bytes) {
 
 std::string ReadLastState(const std::string& appDir) {
     QByteArray bytes;
-    if (!readFileHead(toQString(lastStatePath(appDir)), kReadLimit, bytes)) return {};
+    const std::string file = lastStateFile(appDir);
+    if (file.empty() || !readFileHead(toQString(file), kReadLimit, bytes)) return {};
     const std::string path = lastStateField(bytes);
     // A relative path is taken from the working directory, which the window makes the
     // application directory at start-up.
@@ -57,18 +66,28 @@ std::string ReadLastState(const std::string& appDir) {
 
 bool lastStateBytes(const std::string& documentPath, QByteArray& out) {
     // Nothing in the line is escaped, so a quote or a line end would cut the path short.
+    if (documentPath.find_first_of(std::string("\"\r\n\0", 4)) != std::string::npos) return false;
     QByteArray encoded;
-    if (documentPath.find_first_of(std::string("\"\r\n\0", 4)) != std::string::npos ||
-        !encode1251(documentPath, encoded))
-        return false;
-    out = '"' + encoded + "\"\r\n";
+    if (encode1251(documentPath, encoded)) {
+        out = '"' + encoded + "\"\r\n";
+        return true;
+    }
+    // A name Windows-1251 cannot hold is kept as UTF-8 behind a byte-order mark, which the
+    // reader recognises; bytes that are not UTF-8 at all could not come back as the same path.
+    const QByteArray utf8 = QByteArray::fromStdString(documentPath);
+    if (QString::fromUtf8(utf8).toUtf8() != utf8) return false;
+    out = "\xEF\xBB\xBF\"" + utf8 + "\"\r\n";
     return true;
 }
 
 bool WriteLastState(const std::string& appDir, const std::string& documentPath) {
     QByteArray bytes;
-    return lastStateBytes(documentPath, bytes) &&
-           replaceFile(toQString(lastStatePath(appDir)), bytes, nullptr);
+    const std::string file = lastStateFile(appDir);
+    if (file.empty() || !lastStateBytes(documentPath, bytes)) return false;
+    const QString path = toQString(file);
+    // The configuration folder may not exist yet; the program's folder always does.
+    QDir().mkpath(QFileInfo(path).path());
+    return replaceFile(path, bytes, nullptr);
 }
 
 std::string PictureBaseName(const std::string& path, const std::string& appDir) {

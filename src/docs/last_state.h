@@ -12,16 +12,22 @@ namespace tavro {
 // The path of last.srd in appDir, joined with the platform's separator.
 std::string lastStatePath(const std::string& appDir);
 
-// The document path stored in appDir's last.srd when it names an existing file, otherwise "".
+// The last.srd the program reads and writes: lastStatePath(appDir) when appDir can be written,
+// otherwise last.srd in the user's configuration folder (QStandardPaths::AppConfigLocation);
+// "" when there is no such folder.
+std::string lastStateFile(const std::string& appDir);
+
+// The document path stored in the program's last.srd when it names an existing file, else "".
 std::string ReadLastState(const std::string& appDir);
 
-// Stores documentPath in appDir's last.srd. A path that would read back as a different path
-// (not in Windows-1251, or holding a double quote or a line end) is not stored, and neither
-// is anything when the file cannot be written: the previous last.srd then stays as it was.
-// Callers show nothing either way; the result is for those who care.
+// Stores documentPath in the program's last.srd. A path that would read back as a different path
+// (not UTF-8, or holding a double quote or a line end) is not stored, and neither is anything
+// when the file cannot be written: the previous last.srd then stays as it was. Callers show
+// nothing either way; the result is for those who care.
 bool WriteLastState(const std::string& appDir, const std::string& documentPath);
 
-// The bytes of a last.srd holding documentPath; false when it would read back otherwise.
+// The bytes of a last.srd holding documentPath: Windows-1251, or UTF-8 behind a byte-order mark
+// for a path Windows-1251 cannot hold; false when it would read back otherwise.
 bool lastStateBytes(const std::string& documentPath, QByteArray& out);
 
 // The path stored in the bytes of a last.srd, before it is checked against the disk.

@@ -24,6 +24,7 @@
 #include "sheet_output.h"
 #include "sheet_widget.h"
 #include "small_windows.h"
+#include "text_fit.h"
 
 namespace tavro {
 namespace {
@@ -42,6 +43,17 @@ bool isHeading(int row) {
 }
 bool isResult(int row) {
     return row >= kRowPa && row <= kRowLn;
+}
+
+// The faces and sizes the rows are meant to have; a small screen may show them smaller.
+QFont captionFont(int row) {
+    return row == kRowTitle ? face("MS Sans Serif", 12, true)
+                            : face("Arial", 9.75, isHeading(row) || row == kRowNote);
+}
+QFont fieldFont(int row) {
+    if (row == kRowTitle) return face("Arial", 12, false);
+    if (row == kRowNote) return face("Arial", 9.75, false);
+    return face("Courier", 12, true);
 }
 
 struct MenuEntry {
@@ -121,23 +133,20 @@ void Form1::buildRows() {
     for (int r = 0; r < kRowCount; ++r) {
         auto* lab = new QLabel(client);
         lab->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        lab->setFont(r == kRowTitle ? face("MS Sans Serif", 12, true)
-                                    : face("Arial", 9.75, isHeading(r) || r == kRowNote));
+        lab->setFont(captionFont(r));
         lab->installEventFilter(this);
         Label1_[static_cast<size_t>(r)] = lab;
 
         auto* f = new QLineEdit(client);
         f->setValidator(validator);
         f->installEventFilter(this);
+        f->setFont(fieldFont(r));
         if (r == kRowTitle) {
-            f->setFont(face("Arial", 12, false));
             f->setAlignment(Qt::AlignCenter);
-        } else if (r == kRowNote) {
-            f->setFont(face("Arial", 9.75, false));
-        } else {
-            f->setFont(face("Courier", 12, true));
+        } else if (r != kRowNote) {
             f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
+        connect(f, &QLineEdit::textChanged, this, [this, r] { fitField(r); });
         if (isResult(r)) {
             f->setReadOnly(true);
             f->setFocusPolicy(Qt::ClickFocus);  // focusable by mouse, never by Tab
@@ -222,13 +231,32 @@ void Form1::Form_Load() {
             QString::fromUtf8(startupCaptions()[static_cast<size_t>(r)]));
     }
     Command1_->setText(QStringLiteral("рассчитать"));
+    fitTexts();
+}
+
+void Form1::fitTexts() {
+    for (int r = 0; r < kRowCount; ++r) {
+        QLabel* lab = label(r);
+        lab->setFont(fittingFont(captionFont(r), lab->text(), lab->size()));
+        fitField(r);
+    }
+}
+
+void Form1::fitField(int row) {
+    QLineEdit* f = field(row);
+    QSize box = lineEditTextBox(*f, f->size());
+    // The title and the note are free text that scrolls in its field: only its height must fit.
+    // A number is read whole.
+    if (row == kRowTitle || row == kRowNote) box.setWidth(QWIDGETSIZE_MAX);
+    f->setFont(fittingFont(fieldFont(row), f->text(), box));
 }
 
 void Form1::applyLayout() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect sg = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
     const int menuHeight = menuBar()->sizeHint().height();
-    const WindowLayout L = computeLayout(sg.width(), sg.height(), menuHeight);
+    const WindowLayout L =
+        computeLayout(sg.width(), sg.height(), menuHeight, frame_.width(), frame_.height());
     setFixedSize(L.window.width, L.window.height);
     move(sg.left() + L.window.left, sg.top() + L.window.top);
 
@@ -430,6 +458,14 @@ void Form1::runActivate() {
     if (!activatePending_ || activating_) return;
     activatePending_ = false;
     activating_ = true;
+    // A window manager's frame is known once the window is shown: the frame, not only the
+    // inside, is laid out to the screen. The drawing below is made on the new sheet.
+    const QSize frame = frameGeometry().size() - size();
+    if (frame != frame_ && frame.width() >= 0 && frame.height() >= 0) {
+        frame_ = frame;
+        applyLayout();
+        fitTexts();
+    }
     logic_.Form_Activate();
     activating_ = false;
 }

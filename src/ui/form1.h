@@ -68,6 +68,9 @@ class Form1 : public QMainWindow, public View {
     void buildRows();
     void buildMenus();
     void applyLayout();
+    // Shrinks a caption's or a field's text where the row is too small for it (small screens).
+    void fitTexts();
+    void fitField(int row);
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
@@ -96,6 +99,7 @@ class Form1 : public QMainWindow, public View {
     bool activating_ = false;
     bool shownOnce_ = false;
     int entered_ = -1;
+    QSize frame_{0, 0};  // the window manager's frame around the window, once known
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.

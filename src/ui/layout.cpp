@@ -13,12 +13,15 @@ int px(double v) {
 
 }  // namespace
 
-WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight) {
+WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight, int frameWidth,
+                           int frameHeight) {
     WindowLayout L;
-    L.window.height = px(0.9 * screenHeight);
-    L.window.width = px(1.2 * L.window.height);
-    L.window.left = px((screenWidth - L.window.width) / 2.0);
-    L.window.top = px((screenHeight - L.window.height) / 2.0);
+    const int outerHeight = px(0.9 * screenHeight);
+    const int outerWidth = px(1.2 * outerHeight);
+    L.window.left = px((screenWidth - outerWidth) / 2.0);
+    L.window.top = px((screenHeight - outerHeight) / 2.0);
+    L.window.height = outerHeight - frameHeight;
+    L.window.width = outerWidth - frameWidth;
 
     const int Hc = L.window.height - menuHeight;
     L.sheet.height = px(0.98 * Hc);

@@ -12,17 +12,20 @@ struct Box {
 };
 
 struct WindowLayout {
-    Box window;  // outer position and size on the screen
+    Box window;  // position of the outer frame on the screen, size of the inside
     Box sheet;   // Picture1, in client coordinates below the menu bar
     std::array<Box, kRowCount> captions;
     std::array<Box, kRowCount> fields;
     Box computeButton;
 };
 
-// The window is 0.9 of the screen height and 1.2 times as wide as high, centred (not clamped);
-// the sheet is a portrait 0.7 : 1 at the right, and the 22 rows span its height. menuHeight is
-// the height of the menu bar, which the client area lies below. Every value is rounded to whole
+// The window's outer frame is 0.9 of the screen height and 1.2 times as wide as high, centred
+// (not clamped); frameWidth and frameHeight are what a window manager's frame adds to the inside
+// (0 without one). The
+// sheet is a portrait 0.7 : 1 at the right, and the 22 rows span its height. menuHeight is the
+// height of the menu bar, which the client area lies below. Every value is rounded to whole
 // pixels as the platform stores it before the next one is derived from it.
-WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight);
+WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight, int frameWidth = 0,
+                           int frameHeight = 0);
 
 }  // namespace tavro

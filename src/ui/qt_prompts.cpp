@@ -2,7 +2,9 @@
 #include "qt_prompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -23,6 +25,29 @@ QString qtFilter(const std::string& filter) {
     const QString f = QString::fromStdString(filter);
     const qsizetype bar = f.indexOf(QLatin1Char('|'));
     return (bar < 0 ? f : f.left(bar)).trimmed();
+}
+
+QString filterSuffix(const std::string& filter) {
+    const QString f = qtFilter(filter);
+    const qsizetype star = f.indexOf(QStringLiteral("*."));
+    if (star < 0) return QString();
+    qsizetype end = star + 2;
+    while (end < f.size() && f[end].isLetterOrNumber()) ++end;
+    return f.mid(star + 2, end - star - 2);
+}
+
+QString dialogStart(const std::string& initial, const QString& suffix, const QString& programDir,
+                    const QString& homeDir) {
+    if (initial.empty()) return homeDir;
+    const QFileInfo name(QString::fromStdString(initial));
+    // An installed program's folder cannot be written, and the user's files do not belong there.
+    QString folder = name.absolutePath();
+    if (QDir(folder) == QDir(programDir)) folder = homeDir;
+    QString file = name.fileName();
+    // A proposed picture name carries its own type, so a BMP never replaces a JPEG unasked.
+    if (!suffix.isEmpty() && !file.isEmpty() && name.suffix().isEmpty())
+        file += QLatin1Char('.') + suffix;
+    return QDir(folder).filePath(file);
 }
 
 Answer QtPrompts::messageBox(const std::string& text, const std::string& title, Buttons buttons,
@@ -89,8 +114,9 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
 
 bool QtPrompts::openFileName(const std::string& filter, const std::string& initial,
                              std::string& chosen) {
-    const QString path = QFileDialog::getOpenFileName(
-        parent_, QString(), QString::fromStdString(initial), qtFilter(filter));
+    const QString start =
+        dialogStart(initial, QString(), QCoreApplication::applicationDirPath(), QDir::homePath());
+    const QString path = QFileDialog::getOpenFileName(parent_, QString(), start, qtFilter(filter));
     if (path.isEmpty()) return false;
     chosen = path.toStdString();
     return true;
@@ -98,10 +124,18 @@ bool QtPrompts::openFileName(const std::string& filter, const std::string& initi
 
 bool QtPrompts::saveFileName(const std::string& filter, const std::string& initial,
                              std::string& chosen) {
+    const QString suffix = filterSuffix(filter);
+    QFileDialog dialog(
+        parent_, QString(),
+        dialogStart(initial, suffix, QCoreApplication::applicationDirPath(), QDir::homePath()),
+        qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without a suffix gets the type's own; one typed with a suffix stays as it is.
+    dialog.setDefaultSuffix(suffix);
     // The commands ask about existing files themselves.
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, QString(), QString::fromStdString(initial),
-                                     qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return false;
     chosen = path.toStdString();
     return true;

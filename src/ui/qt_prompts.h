@@ -30,4 +30,12 @@ class QtPrompts : public Prompts {
 // "Data files (*.dat) | *.dat" as a Qt name filter: "Data files (*.dat)".
 QString qtFilter(const std::string& filter);
 
+// The suffix of the filter's files, without the dot: "dat" for "Data files (*.dat) | *.dat".
+QString filterSuffix(const std::string& filter);
+
+// Where a file dialog opens for the initial name: its folder, or homeDir when there is no name or
+// the name lies in the program's folder; a file name without a suffix gets the given one.
+QString dialogStart(const std::string& initial, const QString& suffix, const QString& programDir,
+                    const QString& homeDir);
+
 }  // namespace tavro

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -43,9 +44,13 @@ QPageLayout pdfPageLayout() {
 }  // namespace
 
 std::string QtSheetOutput::jpegModulePath() const {
-    return QDir(QString::fromStdString(appDir_))
-        .filePath(QStringLiteral("libsavtojpg.so"))
-        .toStdString();
+    const QDir dir(QString::fromStdString(appDir_));
+    const QString beside = dir.filePath(QStringLiteral("libsavtojpg.so"));
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../lib/tavro-nozzle/libsavtojpg.so")));
+    // A module beside the program wins, so a build folder never picks up an installed one.
+    if (QFileInfo::exists(beside) || !QFileInfo::exists(installed)) return beside.toStdString();
+    return installed.toStdString();
 }
 
 ExportResult QtSheetOutput::saveSheetBmp(const std::string& path, std::string& why) {

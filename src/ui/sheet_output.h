@@ -28,7 +28,8 @@ class QtSheetOutput : public SheetOutput {
     void printSheet(bool tmpl) override;
     bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
 
-    // Where the JPEG module is looked for: the application directory.
+    // Where the JPEG module is looked for: the application directory, then lib/tavro-nozzle
+    // beside it (bin/) in an installed program.
     std::string jpegModulePath() const;
 
   private:

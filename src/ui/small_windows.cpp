@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "desktop.h"
+
 namespace tavro {
 namespace {
 
@@ -81,9 +83,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     fixedDialog(this, QStringLiteral("О программе ") + QString::fromUtf8(kTitle), 6840, 5835);
     auto* icon = new QLabel(this);
     place(icon, 240, 360, 300, 300);
-    QPixmap pixmap(16, 16);
-    pixmap.fill(QColor(0, 0, 255));
-    icon->setPixmap(pixmap);
+    icon->setPixmap(programIconPixmap(twips(300)));
 
     auto* title = label(this, QString::fromUtf8(kTitle), 1050, 240, 4005, 480);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -2,7 +2,8 @@
 # One session of the window program under Xvfb, by keystrokes only: About, open, edit, a rejected
 # and a corrected input, save, an edit taken by a shortcut, JPEG, exit.
 # Usage: window_session.sh APP_DIR START_FILE
-#   APP_DIR holds tavro-nozzle and libsavtojpg.so; START_FILE is a 22-line parameter file.
+#   APP_DIR holds tavro-nozzle and libsavtojpg.so beside it (a build) or in ../lib/tavro-nozzle
+#   (an install); START_FILE is a 22-line parameter file.
 set -euo pipefail
 
 app_dir=$1
@@ -54,10 +55,21 @@ focus() {
 }
 main_window='^Tavro-nozzle {2}'
 
-# The program looks for its module and last.srd beside itself.
+# The program looks for its module and last.srd beside itself; a copy keeps the layout.
 mkdir -p "$work/app" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$app_dir/tavro-nozzle" "$app_dir/libsavtojpg.so" "$work/app/"
+cp "$app_dir/tavro-nozzle" "$work/app/"
+if [[ -f $app_dir/libsavtojpg.so ]]; then
+    cp "$app_dir/libsavtojpg.so" "$work/app/"
+else
+    mkdir -p "$work/lib/tavro-nozzle"
+    cp "$app_dir/../lib/tavro-nozzle/libsavtojpg.so" "$work/lib/tavro-nozzle/"
+fi
+# Qt's own texts are Russian where Qt's translations are installed.
+open_title='^Open$' save_title='^Save As$'
+if [[ -f /usr/share/qt6/translations/qtbase_ru.qm ]]; then
+    open_title='^Открыть$' save_title='^Сохранить как$'
+fi
 data=$work/data
 cp "$start_file" "$data/start.dat"
 cp "$start_file" "$data/design.dat"
@@ -93,7 +105,7 @@ window_shown "${main_window}.*/start\.dat$" || fail "the main window is gone"
 # Ctrl+O, the path typed into the file dialog.
 focus "$main_window"
 xdotool key ctrl+o
-focus '^Open$'
+focus "$open_title"
 xdotool key End shift+Home
 xdotool type --delay 2 "$data/design.dat"
 xdotool key Return
@@ -144,7 +156,7 @@ wait_for "the second save confirmation to close" 10 window_gone "^O'k$"
 # Ctrl+J, a name typed over the offered one.
 focus "$main_window"
 xdotool key ctrl+j
-focus '^Save As$'
+focus "$save_title"
 xdotool key End shift+Home
 xdotool type --delay 2 "$data/sheet.jpg"
 xdotool key Return

@@ -41,5 +41,16 @@ TEST(Layout, ANarrowScreenIsNotClamped) {
     EXPECT_LT(L.window.left, 0);
 }
 
+// Under a window manager the frame, not only the inside, is 0.9 of the screen height.
+TEST(Layout, TheOuterFrameSpansNineTenthsOfTheScreen) {
+    const WindowLayout bare = computeLayout(1024, 768, 22);
+    const WindowLayout framed = computeLayout(1024, 768, 22, 8, 30);
+    EXPECT_EQ(framed.window.height + 30, bare.window.height);
+    EXPECT_EQ(framed.window.width + 8, bare.window.width);
+    EXPECT_EQ(framed.window.left, bare.window.left);
+    EXPECT_EQ(framed.window.top, bare.window.top);
+    EXPECT_NEAR(framed.sheet.height, 0.98 * (framed.window.height - 22), 0.5);
+}
+
 }  // namespace
 }  // namespace tavro

@@ -1,0 +1,84 @@
+// The main window on a small screen: captions and numbers shrink to fit their rows, never clip.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "faults.h"
+#include "form1.h"
+#include "layout.h"
+#include "test_platform.h"
+#include "text_fit.h"
+
+namespace tavro {
+namespace {
+
+// Every caption and every number is read whole on an 800 x 600 screen, measured with the font
+// each one is shown in.
+TEST(SmallScreen, EveryCaptionAndResultFits) {
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    ASSERT_EQ(screen, QSize(800, 600));
+    QTemporaryDir dir;
+    const QString design = dir.filePath("example.dat");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_DOCS_GOLDEN "/worked_example.dat"), design));
+    QFile last(dir.filePath("last.srd"));
+    ASSERT_TRUE(last.open(QIODevice::WriteOnly));
+    last.write("\"" + design.toUtf8() + "\"\r\n");
+    last.close();
+    DesignState state;
+    Form1 form(state, dir.path().toStdString(), '.');
+    form.Form_Load();
+    ASSERT_EQ(form.field(kRowPa)->text(), "0.1013");
+    for (int r = 0; r < kRowCount; ++r) {
+        const QLabel* caption = form.label(r);
+        EXPECT_LE(QFontMetricsF(caption->font()).horizontalAdvance(caption->text()),
+                  caption->width())
+            << r;
+        const QLineEdit* f = form.field(r);
+        if (r == kRowTitle || r == kRowNote || f->isHidden()) continue;
+        EXPECT_LE(QFontMetricsF(f->font()).horizontalAdvance(f->text()),
+                  lineEditTextBox(*f, f->size()).width())
+            << r;
+    }
+    // Where the rows were too small, the text is smaller; elsewhere it keeps its size.
+    EXPECT_LT(form.label(kRowLLa)->font().pointSizeF(), 9.75);
+    EXPECT_EQ(form.label(kRowQm)->font().pointSizeF(), 9.75);
+}
+
+// On 1280 x 1024 and larger screens every caption keeps the size it is meant to have.
+TEST(SmallScreen, LargeScreensChangeNothing) {
+    QFont regular(QStringLiteral("Arial"));
+    regular.setPointSizeF(9.75);
+    const int menu = QMenuBar().sizeHint().height();
+    for (const QSize screen : {QSize(1280, 1024), QSize(1920, 1080), QSize(2560, 1440)}) {
+        const WindowLayout L = computeLayout(screen.width(), screen.height(), menu);
+        for (int r = kRowRkr; r <= kRowLn; ++r) {
+            QFont f = regular;
+            f.setBold(r == kRowOptionHeading || r == kRowResultHeading);
+            const Box& b = L.captions[static_cast<size_t>(r)];
+            const QString text = QString::fromUtf8(startupCaptions()[static_cast<size_t>(r)]);
+            EXPECT_EQ(fittingFont(f, text, QSize(b.width, b.height)).pointSizeF(), 9.75)
+                << screen.width() << " " << r;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavro
+
+int main(int argc, char** argv) {
+    tavro::test::useTestPlatform();
+    // One 800 x 600 screen at 96 dpi.
+    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVRO_SMALL_SCREEN_CONFIG, 1);
+    tavro::substituteFonts();
+    QApplication app(argc, argv);
+    tavro::setErrorReporter([](const std::string&) {});
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
