@@ -1,5 +1,6 @@
-// Cost of one redraw of the window's sheet (Rebuilder on a 700 x 1000 image), and of writing
-// a template of 20 A4 pages as a PDF.
+// Cost of one redraw of the window's sheet: Rebuilder on a 700 x 1000 image, for a nozzle that
+// fits the sheet at its usual scale (Rc 30, Qc 45) and one that must be fitted (Rc 50, Qc 60);
+// and of writing a template of 20 A4 pages as a PDF.
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
@@ -24,8 +25,8 @@ void BM_RebuilderWindow(benchmark::State& bench) {
     design.Qa = 10;
     design.k = 1.24f;
     design.Pk = 5;
-    design.Rc = 30;
-    design.Qc = 45;
+    design.Rc = static_cast<float>(bench.range(0));
+    design.Qc = static_cast<float>(bench.range(1));
     design.InRange = true;
     tavro::sCore(design, fields, '.');
     QImage image(700, 1000, QImage::Format_RGB32);
@@ -35,7 +36,7 @@ void BM_RebuilderWindow(benchmark::State& bench) {
         sheet.release();
     }
 }
-BENCHMARK(BM_RebuilderWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RebuilderWindow)->Args({30, 45})->Args({50, 60})->Unit(benchmark::kMicrosecond);
 
 // Rkr 80 mm: about a metre long, 20 A4 pages with 10 mm margins. Planning, drawing and
 // writing the PDF into memory, as the tool does before saving it.

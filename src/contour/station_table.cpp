@@ -16,8 +16,10 @@ class Table {
     Table(double length, char decimalSeparator)
         : length_(length), sep_(decimalSeparator), column_(decimalSeparator == ',' ? ';' : ',') {
         text_ = "\xEF\xBB\xBF";
-        text_ += std::string("от входа, мм") + column_ + "от выхода, мм" + column_ + "радиус, мм" +
-                 column_ + "диаметр, мм" + column_ + "участок\r\n";
+        // The units follow a comma inside the names, so the names are quoted: a comma-separated
+        // table would otherwise read ten header cells over five columns.
+        text_ += std::string("\"от входа, мм\"") + column_ + "\"от выхода, мм\"" + column_ +
+                 "\"радиус, мм\"" + column_ + "\"диаметр, мм\"" + column_ + "\"участок\"\r\n";
     }
     void row(double x, double radius, PieceKind piece) {
         text_ += fixedText(x, kDecimals, sep_) + column_ + fixedText(length_ - x, kDecimals, sep_) +

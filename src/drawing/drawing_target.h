@@ -20,6 +20,11 @@ constexpr Rgb kWhite{255, 255, 255};
 // The Windows button face, used until the window program registers its own palette colour.
 constexpr Rgb kDefaultButtonFace{240, 240, 240};
 
+// The width and height a text takes in the current units.
+struct TextExtent {
+    float width = 0, height = 0;
+};
+
 // Units of the sheet: 0 keeps the surface's own units, 6 makes them millimetres of the page.
 enum ScaleModes : int { kScaleUser = 0, kScaleMillimetres = 6 };
 // Line patterns; a pattern shows on lines one pixel wide only.
@@ -38,7 +43,8 @@ class DrawingTarget {
     // As on the window's sheet, a new background colour erases the surface to it.
     virtual void setBackColor(Rgb colour) = 0;
     virtual void setForeColor(Rgb colour) = 0;
-    // Width in device pixels.
+    // Width in device pixels on the window and in pictures; on paper 1, 2 and 10 stand for
+    // strokes of 0.1, 0.2 and 0.5 mm.
     virtual void setDrawWidth(int width) = 0;
     virtual void setDrawStyle(int style) = 0;
     // A segment, or with box the unfilled rectangle with these opposite corners.
@@ -52,6 +58,10 @@ class DrawingTarget {
     virtual void print(const std::string& text) = 0;
     virtual float textWidth(const std::string& text) = 0;
     virtual float textHeight(const std::string& text) = 0;
+    // Width and height of the text at a point size, leaving the current font as it is. The
+    // drawing lays itself out with it before drawing; a recorder keeps it out of its record,
+    // since it draws nothing and changes nothing.
+    virtual TextExtent measureText(const std::string& text, double points) = 0;
     virtual double fontSize() = 0;
     virtual void setFontSize(double points) = 0;
     // Finishes the printed page and hands the document over.

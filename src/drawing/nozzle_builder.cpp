@@ -1,6 +1,7 @@
 // The nozzle's wall contour on both sides of the axis, and its dimensioning.
 #include <cmath>
 
+#include "builders.h"
 #include "checked_ops.h"
 #include "faults.h"
 #include "number_text.h"
@@ -188,14 +189,19 @@ void drawContour(DrawingTarget& target, const DesignState& state, float scale) {
     contour(target, state, profileOf(state, scale));
 }
 
+void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,
+                char decimalSeparator) {
+    const Profile p = profileOf(state, scale);
+    target.setDrawWidth(width);
+    target.setDrawStyle(kSolid);
+    contour(target, state, p);
+    if (!tmpl) dimensions(target, state, p, decimalSeparator);
+}
+
 bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, bool tmpl,
                    int width, char decimalSeparator) {
     try {
-        const Profile p = profileOf(state, scale);
-        target.setDrawWidth(width);
-        target.setDrawStyle(kSolid);
-        contour(target, state, p);
-        if (!tmpl) dimensions(target, state, p, decimalSeparator);
+        drawNozzle(target, state, scale, tmpl, width, decimalSeparator);
         return true;
     } catch (const CalcFault&) {
         reportError("NozzleBuilder");

@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPalette>
+#include <algorithm>
 #include <utility>
 
 namespace tavro {
@@ -92,24 +93,34 @@ double PainterTarget::pixelsPerDeviceWidth() const {
     return millimetres_ ? kMmPerInch / device_.logicalDpiY() : 1.0;
 }
 
-QFont PainterTarget::font() const {
+QFont PainterTarget::fontAt(double points) const {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setHintingPreference(QFont::PreferNoHinting);
     // On paper the font is set in device space at the device's resolution; the sheet counts
     // points at the screen's 96 dpi whatever the image says.
-    f.setPointSizeF(paper_ ? points_ : points_ * kScreenDpi / device_.logicalDpiY());
+    f.setPointSizeF(paper_ ? points : points * kScreenDpi / device_.logicalDpiY());
     return f;
 }
 
+// On paper a width is a stroke in millimetres whatever the printer's resolution, thick enough
+// to see and to cut to: 0.1 mm for the thin lines, 0.2 mm for a template's contour and 0.5 mm
+// for a printed drawing's.
+double PainterTarget::paperStrokeMm(int width) {
+    return std::min(0.1 * width, 0.5);
+}
+
 QPen PainterTarget::pen(Rgb colour) const {
-    const double unit = pixelsPerDeviceWidth();
-    QPen p(toQColor(colour), width_ * unit);
+    double width = width_ * pixelsPerDeviceWidth();
+    if (paper_) {
+        width = paperStrokeMm(width_) * (millimetres_ ? 1.0 : device_.logicalDpiY() / kMmPerInch);
+    }
+    QPen p(toQColor(colour), width);
     p.setJoinStyle(Qt::RoundJoin);
     p.setCapStyle(width_ > 1 ? Qt::RoundCap : Qt::SquareCap);
     if (width_ == 1 && (style_ == kDotted || style_ == kDashDot)) {
-        // Patterns in screen pixels, as the window shows them, stretched to the same length
-        // on a page of any resolution.
-        const double stretch = paper_ ? device_.logicalDpiY() / kScreenDpi : 1.0;
+        // Patterns in screen pixels, as the window shows them, at the same length on paper;
+        // a pattern counts in widths of its pen.
+        const double stretch = paper_ ? kMmPerInch / kScreenDpi / paperStrokeMm(1) : 1.0;
         QList<qreal> dashes = style_ == kDotted ? QList<qreal>{3, 3} : QList<qreal>{9, 6, 3, 6};
         for (qreal& d : dashes) d *= stretch;
         p.setDashPattern(dashes);
@@ -223,6 +234,13 @@ float PainterTarget::textWidth(const std::string& text) {
 float PainterTarget::textHeight(const std::string&) {
     const QFontMetricsF fm(font(), &device_);
     return static_cast<float>(fm.height() * pixelsPerDeviceWidth());
+}
+
+TextExtent PainterTarget::measureText(const std::string& text, double points) {
+    const QFontMetricsF fm(fontAt(points), &device_);
+    const double unit = pixelsPerDeviceWidth();
+    return {static_cast<float>(fm.horizontalAdvance(toQString(text)) * unit),
+            static_cast<float>(fm.height() * unit)};
 }
 
 double PainterTarget::fontSize() {

@@ -37,6 +37,9 @@ class PainterTarget : public DrawingTarget {
     // Ends painting on the sheet so that the window can show or export the image.
     void release();
 
+    // The stroke on paper of a drawing width, in millimetres.
+    static double paperStrokeMm(int width);
+
     // The platform's button-face colour (the blank-sheet background).
     static Rgb systemButtonFace();
 
@@ -55,6 +58,7 @@ class PainterTarget : public DrawingTarget {
     void print(const std::string& text) override;
     float textWidth(const std::string& text) override;
     float textHeight(const std::string& text) override;
+    TextExtent measureText(const std::string& text, double points) override;
     double fontSize() override;
     void setFontSize(double points) override;
     void endDoc() override;
@@ -66,7 +70,8 @@ class PainterTarget : public DrawingTarget {
     // Millimetres (when chosen) and the origin of the page on its large sheet.
     void applyTransform();
     QPen pen(Rgb colour) const;
-    QFont font() const;
+    QFont font() const { return fontAt(points_); }
+    QFont fontAt(double points) const;
     double pixelsPerDeviceWidth() const;
 
     QPaintDevice& device_;

@@ -4,10 +4,12 @@
 #include <iostream>
 #include <utility>
 
+#include "builders.h"
 #include "checked_ops.h"
 #include "faults.h"
 #include "number_text.h"
 #include "page_marks.h"
+#include "sheet_fit.h"
 #include "sheet_parts.h"
 
 namespace tavro {
@@ -45,17 +47,17 @@ void printFromBottomRight(DrawingTarget& t, const std::string& shown, const std:
 
 // The legend's scale: "Масштаб v:1" when enlarged, "Масштаб 1:v" when reduced. The measuring
 // text is one space and "++" longer, which keeps the legend off the page edge.
-void printLegend(DrawingTarget& t, float scale, char sep) {
-    std::string shown, measured;
+std::pair<std::string, std::string> legendTexts(float scale, char sep) {
     if (scale >= 1) {
         const std::string v = formatRounded(scale, 3, sep);
-        shown = "Масштаб " + v + ":1";
-        measured = "Масштаб  " + v + ":1++";
-    } else {
-        const std::string v = formatRounded(single(div(1, scale)), 3, sep);
-        shown = "Масштаб 1:" + v;
-        measured = "Масштаб  1:" + v + "++";
+        return {"Масштаб " + v + ":1", "Масштаб  " + v + ":1++"};
     }
+    const std::string v = formatRounded(single(div(1, scale)), 3, sep);
+    return {"Масштаб 1:" + v, "Масштаб  1:" + v + "++"};
+}
+
+void printLegend(DrawingTarget& t, float scale, char sep) {
+    const auto [shown, measured] = legendTexts(scale, sep);
     printFromBottomRight(t, shown, measured, 4);
 }
 
@@ -83,6 +85,50 @@ RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const Templat
     target.setOrigin(0, 0);
     target.endDoc();
     return RebuildOutcome::Drawn;
+}
+
+// Where a text printed from the bottom right would stand, measured without drawing.
+Box bottomRightBox(DrawingTarget& t, const SheetArea& a, const std::string& shown,
+                   const std::string& measured, double lines, double points) {
+    const double left = a.width - t.measureText(measured, points).width;
+    const double lineHeight = t.measureText("L", points).height;
+    const double top = a.height - lines * lineHeight;
+    return {left, top, left + t.measureText(shown, points).width, top + lineHeight};
+}
+
+// The point sizes of the title and the note: the usual ones (the very same values), or smaller
+// where the text is wider than the sheet.
+struct TextSizes {
+    double base, title, note;
+};
+
+TextSizes textSizes(DrawingTarget& t, const DesignState& s, const SheetArea& a) {
+    TextSizes z;
+    z.base = t.fontSize();
+    z.title = fittingPoints(t, s.Title, z.base * 1.75, a.width - 2 * a.margin);
+    z.note = fittingPoints(t, s.Note + "++", z.base * 1.5, a.width - a.margin);
+    return z;
+}
+
+// The usual scale when the whole drawing stays on the sheet, else the largest that keeps it
+// there; on paper the drawing also keeps clear of the scale legend and the note.
+float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int contourWidth,
+                  const SheetArea& a, const TextSizes& z, bool paper, char sep) {
+    const ScaledDrawing draw = [&](DrawingTarget& stand, float sc) {
+        drawAxisLines(stand, s, sc);
+        drawBody(stand, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, sc);
+        drawNozzle(stand, s, sc, false, contourWidth, sep);
+    };
+    const ClearBoxes clear = [&](float sc) {
+        std::vector<Box> boxes;
+        if (!paper) return boxes;
+        const auto [shown, measured] = legendTexts(sc, sep);
+        boxes.push_back(bottomRightBox(t, a, shown, measured, 4, z.base * 1.5));
+        if (!s.Note.empty())
+            boxes.push_back(bottomRightBox(t, a, s.Note, s.Note + "++", 2, z.note));
+        return boxes;
+    };
+    return fitScale(t, scale, a, draw, clear);
 }
 
 RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& output, char sep) {
@@ -121,9 +167,17 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
         }
     }
 
-    s.AxisX = single(target.scaleWidth() / 2.0);
-    s.EntryY = single(target.scaleHeight() * 0.2);
+    SheetArea area;
+    area.width = target.scaleWidth();
+    s.AxisX = single(area.width / 2.0);
+    area.height = target.scaleHeight();
+    s.EntryY = single(area.height * 0.2);
+    // Ink stays off the sheet's outermost pixels, and on paper half the thickest stroke from
+    // the edge of the printable area.
+    area.margin = window ? 1 : 0.25;
     const double axisX = s.AxisX, entryY = s.EntryY;
+    const TextSizes sizes = textSizes(target, s, area);
+    if (!tmpl) scale = fittedScale(target, s, scale, contourWidth, area, sizes, !window, sep);
     const double sc = scale;
 
     drawAxisLines(target, s, sc);
@@ -132,9 +186,15 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     target.setDrawWidth(contourWidth);
     target.setForeColor(kBlack);
 
-    target.setFontSize(target.fontSize() * 1.75);
-    printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
-    target.setFontSize(target.fontSize() / 1.75);
+    if (sizes.title == sizes.base * 1.75) {
+        target.setFontSize(target.fontSize() * 1.75);
+        printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
+        target.setFontSize(target.fontSize() / 1.75);
+    } else {
+        target.setFontSize(sizes.title);
+        printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
+        target.setFontSize(sizes.base);
+    }
 
     bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, axisX, entryY, sc);
     clean = NozzleBuilder(target, s, scale, tmpl, contourWidth, sep) && clean;
@@ -143,7 +203,14 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     target.setForeColor(kBlack);
     if (!window) printLegend(target, scale, sep);
     if (!s.Note.empty()) {
-        printFromBottomRight(target, s.Note, s.Note + "++", 2);
+        if (sizes.note == sizes.base * 1.5) {
+            printFromBottomRight(target, s.Note, s.Note + "++", 2);
+        } else {
+            const double large = target.fontSize();
+            target.setFontSize(sizes.note);
+            printFromBottomRight(target, s.Note, s.Note + "++", 2);
+            target.setFontSize(large);
+        }
     }
     target.setFontSize(target.fontSize() / 1.5);
 

@@ -126,6 +126,12 @@ float RecordingTarget::textHeight(const std::string& text) {
     return static_cast<float>(h);
 }
 
+TextExtent RecordingTarget::measureText(const std::string& text, double points) {
+    // The same sums as textWidth and textHeight, to the last bit.
+    const double w = static_cast<double>(codePoints(text)) * points * surface_.unitsPerPoint / 2;
+    return {static_cast<float>(w), static_cast<float>(points * surface_.unitsPerPoint * 1.25)};
+}
+
 double RecordingTarget::fontSize() {
     return font_;
 }

@@ -39,6 +39,7 @@ class RecordingTarget : public DrawingTarget {
     void print(const std::string& text) override;
     float textWidth(const std::string& text) override;
     float textHeight(const std::string& text) override;
+    TextExtent measureText(const std::string& text, double points) override;
     double fontSize() override;
     void setFontSize(double points) override;
     void endDoc() override;

@@ -112,6 +112,7 @@ class OutlineTarget : public DrawingTarget {
     void print(const std::string&) override {}
     float textWidth(const std::string&) override { return 0; }
     float textHeight(const std::string&) override { return 0; }
+    TextExtent measureText(const std::string&, double) override { return {}; }
     double fontSize() override { return 0; }
     void setFontSize(double) override {}
     void endDoc() override {}

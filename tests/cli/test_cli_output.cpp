@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli.h"
@@ -149,8 +150,8 @@ TEST_P(FullSize, ContourMeasuresTrue) {
     ASSERT_EQ(runCli(args, out, err), kExitOk) << err.str();
     const DesignState s = computedDesign({}, c.rc, c.qc);
 
-    // The contour is 2 device pixels of the 600 dpi page wide.
-    const TemplateSize t = measureTemplate(pdf, 2 * 25.4 / 600);
+    // The template's contour is a 0.2 mm stroke.
+    const TemplateSize t = measureTemplate(pdf, 0.2);
     ASSERT_TRUE(t.found);
     EXPECT_NEAR(t.length, s.Ln, 0.1);
     EXPECT_NEAR(t.exitDiameter, 2 * s.Ra, 0.1);
@@ -162,6 +163,108 @@ INSTANTIATE_TEST_SUITE_P(Examples, FullSize,
                          ::testing::Values(TemplateCase{"cone", "30", "45"},
                                            TemplateCase{"fillet", "12", "45"},
                                            TemplateCase{"plain", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Ink of the drawing's texts and contour: black or blue, also where antialiased; the grey
+// lines and the white sheet are not.
+bool isInk(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return b - r > 30 || (r == g && g == b && r < 140);
+}
+
+// How many pixels of ink lie on the outermost rows and columns of the image.
+int inkOnEdge(const QImage& image) {
+    int ink = 0;
+    for (int x = 0; x < image.width(); ++x)
+        ink += isInk(image.pixel(x, 0)) + isInk(image.pixel(x, image.height() - 1));
+    for (int y = 0; y < image.height(); ++y)
+        ink += isInk(image.pixel(0, y)) + isInk(image.pixel(image.width() - 1, y));
+    return ink;
+}
+
+// Designs whose lips, labels or marks used to leave the sheet, and a title and a note wider
+// than it: drawn through the tool on the window's sheet and, fitted, on the page, no ink
+// touches an edge.
+TEST(Sweep, NoInkTouchesTheSheetEdge) {
+    const std::string longText = "Сопло второй ступени, сталь 12Х18Н10Т, точить по шаблону";
+    const std::vector<std::vector<std::string>> designs = {
+        {"Qa=10", "Pk=5", "Rc=50", "Qc=60"},
+        {"Qa=15", "Pk=30"},
+        {"Qa=12", "Pk=30"},
+        {"Qa=9", "Pk=5", "Rc=80", "Qc=60"},
+        {"Qa=15", "Pk=30", "Rc=20", "Qc=60"},
+        {"Qa=12", "Pk=30", "Rc=80", "Qc=60"},
+        {"Qa=10", "Pk=5", "Rc=30", "Qc=45", "Title=" + longText + longText,
+         "Note=" + longText + longText},
+    };
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("s.png").toStdString();
+    const std::string pdf = dir.filePath("s.pdf").toStdString();
+    for (size_t i = 0; i < designs.size(); ++i) {
+        std::vector<std::string> args = {"calc", "Rkr=10", "k=1.24", "H=0"};
+        args.insert(args.end(), designs[i].begin(), designs[i].end());
+        const bool page = i % 3 == 0;  // a few pages: each is rendered back
+        for (const std::string& a : {std::string("--png"), png}) args.push_back(a);
+        if (page) {
+            args.push_back("--pdf");
+            args.push_back(pdf);
+        }
+        std::ostringstream out, err;
+        ASSERT_EQ(runCli(args, out, err), kExitOk) << designs[i][0] << err.str();
+        EXPECT_EQ(inkOnEdge(QImage(QString::fromStdString(png))), 0) << "sheet, design " << i;
+        if (!page) continue;
+        const std::string base = pdf + ".colour";
+        ASSERT_EQ(std::system(("pdftoppm -singlefile -r 50 '" + pdf + "' '" + base + "'").c_str()),
+                  0);
+        EXPECT_EQ(inkOnEdge(QImage(QString::fromStdString(base + ".ppm"))), 0)
+            << "page, design " << i;
+    }
+}
+
+struct StrokeCase {
+    const char* name;
+    bool tmpl;
+    double contourMm;
+};
+
+class PrintedStroke : public ::testing::TestWithParam<StrokeCase> {};
+
+// On paper the strokes have their widths in millimetres, whatever the page's resolution: the
+// blank's outline 0.1 mm, the contour 0.2 mm on a template and 0.5 mm on a printed drawing.
+// Measured across the left wall a millimetre below the throat, where it runs nearly along the
+// axis.
+TEST_P(PrintedStroke, WidthsInMillimetres) {
+    const StrokeCase& c = GetParam();
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("s.pdf").toStdString();
+    std::vector<std::string> args = kExample;
+    for (const std::string& a : {std::string("Rc=30"), std::string("Qc=45"), std::string("--pdf"),
+                                 pdf, std::string(c.tmpl ? "--template" : "")})
+        if (!a.empty()) args.push_back(a);
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli(args, out, err), kExitOk) << err.str();
+    const DesignState s = computedDesign({}, "30", "45");
+    const double scale = c.tmpl ? 1 : FitScale(s.Ln, s.Ra, s.Rc, 297, 210);
+
+    // Thin strokes are snapped to whole pixels when rendered: at 2400 dpi that is 0.01 mm.
+    constexpr int dpi = 2400;
+    constexpr double mmPerPixel = 25.4 / dpi;
+    const double rowMm = 0.2 * 297 + scale * (s.Ln - s.La) + 1;
+    const GreyPage strip = renderPdf(pdf, dpi, static_cast<int>(rowMm / mmPerPixel), 1);
+    ASSERT_GT(strip.width, 0);
+    const std::vector<Stroke> strokes =
+        strokesAcross(strip, 0, 0, static_cast<int>(104 / mmPerPixel));
+    ASSERT_GE(strokes.size(), 2u);
+    EXPECT_FALSE(strokes[0].black) << "the blank's outline";
+    EXPECT_NEAR(strokes[0].width * mmPerPixel, 0.1, 0.015);
+    EXPECT_TRUE(strokes[1].black) << "the contour";
+    EXPECT_NEAR(strokes[1].width * mmPerPixel, c.contourMm, 0.02);
+    RecordProperty("contour_mm", std::to_string(strokes[1].width * mmPerPixel));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paper, PrintedStroke,
+                         ::testing::Values(StrokeCase{"template", true, 0.2},
+                                           StrokeCase{"drawing", false, 0.5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

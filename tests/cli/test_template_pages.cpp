@@ -52,7 +52,7 @@ std::vector<GreyPage> printedPages(std::vector<std::string> args,
     EXPECT_EQ(runCli(args, out, err), kExitOk) << err.str();
     std::vector<GreyPage> pages;
     for (int n = 1;; ++n) {
-        GreyPage p = renderPdf(pdf, dpi, n);
+        GreyPage p = renderPdf(pdf, dpi, 0, 0, n);
         if (p.width == 0) break;
         pages.push_back(std::move(p));
     }

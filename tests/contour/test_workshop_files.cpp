@@ -216,9 +216,9 @@ TEST_P(Files, StationTableGivesTheDesignRadiiAtTheFacesAndTheThroat) {
         const std::string text = stationTable(contour, 1, sep);
         ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
         const std::string column = sep == ',' ? ";" : ",";
-        EXPECT_EQ(text.substr(3, text.find('\n') - 2), "от входа, мм" + column + "от выхода, мм" +
-                                                           column + "радиус, мм" + column +
-                                                           "диаметр, мм" + column + "участок\r\n");
+        EXPECT_EQ(text.substr(3, text.find('\n') - 2),
+                  "\"от входа, мм\"" + column + "\"от выхода, мм\"" + column + "\"радиус, мм\"" +
+                      column + "\"диаметр, мм\"" + column + "\"участок\"\r\n");
         EXPECT_NE(text.find(fixedText(design.Ra, 3, sep)), std::string::npos);
         const std::vector<Row> rows = readTable(text, sep);
         ASSERT_GT(rows.size(), 3u);

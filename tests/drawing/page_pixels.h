@@ -1,6 +1,7 @@
 // A PDF page rendered back to grey pixels with pdftoppm, for measuring what was printed.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,13 +19,16 @@ struct GreyPage {
     }
 };
 
-// Renders a page of the PDF (the first by default) at dpi dots per inch; an empty page when
-// there is no such page.
-inline GreyPage renderPdf(const std::string& pdf, int dpi, int pageNumber = 1) {
+// Renders a page of the PDF (the first by default) at dpi dots per inch, or only the strip of
+// rows of it that starts at row top; an empty page when there is no such page or that fails.
+inline GreyPage renderPdf(const std::string& pdf, int dpi, int top = 0, int rows = 0,
+                          int pageNumber = 1) {
     const std::string base = pdf + ".grey";
+    const std::string strip =
+        rows > 0 ? " -y " + std::to_string(top) + " -H " + std::to_string(rows) : "";
     const std::string number = std::to_string(pageNumber);
-    const std::string command = "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + " -f " +
-                                number + " -l " + number + " '" + pdf + "' '" + base +
+    const std::string command = "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + strip +
+                                " -f " + number + " -l " + number + " '" + pdf + "' '" + base +
                                 "' 2>/dev/null";
     GreyPage page;
     if (std::system(command.c_str()) != 0) return page;
@@ -58,6 +62,42 @@ inline Extent darkExtent(const GreyPage& p, int x0, int y0, int x1, int y1, int 
                 e.bottom = y;
             }
     return e;
+}
+
+// One stroke crossed by a row of the page: where it starts, whether it is black or grey, and its
+// width in pixels, the antialiased edges counted by their darkness.
+struct Stroke {
+    int start = 0;
+    bool black = false;
+    double width = 0;
+};
+
+// The strokes of the drawing's black and grey (150) inks across row y between x0 and x1.
+inline std::vector<Stroke> strokesAcross(const GreyPage& p, int y, int x0, int x1) {
+    std::vector<Stroke> strokes;
+    std::vector<int> ink;
+    const auto close = [&] {
+        if (ink.empty()) return;
+        Stroke s;
+        s.start = x0;
+        int darkest = 255;
+        for (int v : ink) darkest = std::min(darkest, v);
+        s.black = darkest < 100;
+        for (int v : ink) s.width += (255.0 - v) / (s.black ? 255.0 : 255.0 - 150.0);
+        strokes.push_back(s);
+        ink.clear();
+    };
+    for (int x = x0; x < x1 && x < p.width; ++x) {
+        const int v = p.at(x, y);
+        if (v < 250) {
+            if (ink.empty()) x0 = x;
+            ink.push_back(v);
+        } else {
+            close();
+        }
+    }
+    close();
+    return strokes;
 }
 
 // A full-size template's contour as printed: overall length and exit diameter in millimetres,

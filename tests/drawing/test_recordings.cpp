@@ -84,10 +84,12 @@ TEST(Legend, ShowsTheScaleOfThePage) {
         {Mode::Template, {}, "Масштаб 1:1"},
         {Mode::Template, {{kRowRkr, "100"}}, "Масштаб 1:1"},
         {Mode::Drawing, {}, "Масштаб 2,325:1"},
-        {Mode::Drawing, {{kRowRkr, "100"}}, "Масштаб 1:2,83"},
+        {Mode::Drawing, {{kRowRkr, "100"}, {kRowRc, "300"}}, "Масштаб 1:4,3"},
     };
     for (const Case& c : cases) {
-        DesignState state = computedDesign(c.texts, "30", "45");
+        std::map<int, std::string> texts = {{kRowRc, "30"}, {kRowQc, "45"}};
+        for (const auto& [row, text] : c.texts) texts[row] = text;
+        DesignState state = computedDesign(texts);
         std::vector<std::string> legends;
         for (const Op& op : parseRecording(record(state, c.mode, ',')))
             if (op.kind() == "print" && op.text().rfind("Масштаб", 0) == 0)

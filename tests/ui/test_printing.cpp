@@ -261,8 +261,8 @@ TEST_P(TemplatePdf, ContourIsFullSize) {
     std::string why;
     ASSERT_TRUE(output.printPdf(pdf, true, why)) << why;
 
-    // The contour is 2 device pixels of the 1200 dpi page wide.
-    const TemplateSize t = measureTemplate(pdf, 2 * 25.4 / 1200);
+    // The template's contour is a 0.2 mm stroke.
+    const TemplateSize t = measureTemplate(pdf, 0.2);
     ASSERT_TRUE(t.found);
     EXPECT_NEAR(t.length, state.Ln, 0.1);
     EXPECT_NEAR(t.exitDiameter, 2 * state.Ra, 0.1);
