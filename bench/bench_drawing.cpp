@@ -1,9 +1,14 @@
 // Cost of one redraw of the window's sheet: Rebuilder on a 700 x 1000 image, for a nozzle that
-// fits the sheet at its usual scale (Rc 30, Qc 45) and one that must be fitted (Rc 50, Qc 60).
+// fits the sheet at its usual scale (Rc 30, Qc 45) and one that must be fitted (Rc 50, Qc 60);
+// and of writing a template of 20 A4 pages as a PDF.
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 
 #include "core.h"
 #include "design_state.h"
@@ -32,6 +37,44 @@ void BM_RebuilderWindow(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_RebuilderWindow)->Args({30, 45})->Args({50, 60})->Unit(benchmark::kMicrosecond);
+
+// Rkr 80 mm: about a metre long, 20 A4 pages with 10 mm margins. Planning, drawing and
+// writing the PDF into memory, as the tool does before saving it.
+void BM_TemplatePdf20Pages(benchmark::State& bench) {
+    tavro::FieldTable fields;
+    tavro::DesignState design;
+    design.Title = "Пример";
+    design.Note = "сталь 20";
+    design.Rkr = 80;
+    design.Qa = 10;
+    design.k = 1.24f;
+    design.Pk = 9.4f;
+    design.H = 10000;
+    design.InRange = true;
+    tavro::sCore(design, fields, '.');
+    size_t pages = 0, bytes = 0;
+    for (auto _ : bench) {
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(600);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            tavro::Output output(tavro::OutputMode::Template);
+            const tavro::TemplatePlan plan = tavro::planForPaper(writer, design, 10);
+            output.plan = &plan;
+            pages = plan.pages.size();
+            tavro::PainterTarget page(writer, {}, 10);
+            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.'));
+        }
+        bytes = static_cast<size_t>(pdf.size());
+    }
+    bench.counters["pages"] = static_cast<double>(pages);
+    bench.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_TemplatePdf20Pages)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

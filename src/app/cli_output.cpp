@@ -23,7 +23,9 @@ namespace tavro {
 
 const char* const kOutputUsage =
     "  --png FILE [--size WxH]  the window drawing on a white sheet (700x1000 by default)\n"
-    "  --pdf FILE [--template]  the printed drawing (or the full-size template) on A4\n"
+    "  --pdf FILE [--template]  the printed drawing, or every page of the full-size template\n"
+    "  --page A4|A3|Letter      the paper of the PDF (A4 by default)\n"
+    "  --landscape              the paper turned across (a template turns when that saves pages)\n"
     "  --record FILE            the drawing operations of the window drawing, one a line\n";
 
 namespace {
@@ -31,6 +33,8 @@ namespace {
 constexpr double kSheetFontPoints = 8.25;
 constexpr double kPageFontPoints = 10;
 constexpr int kPdfResolution = 600;
+// A PDF of our own keeps clear of the edge that printers cannot reach.
+constexpr double kPdfMarginMm = 10;
 
 // Fonts need a GUI application; without a display the offscreen platform is enough.
 void ensureGuiApplication() {
@@ -109,7 +113,13 @@ int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
     return writeBytes(o.png, bytes, err);
 }
 
-// The page is made in memory: a drawing that stops early leaves no file behind.
+QPageSize::PageSizeId paperId(const std::string& name) {
+    if (name == "A3") return QPageSize::A3;
+    if (name == "Letter") return QPageSize::Letter;
+    return QPageSize::A4;
+}
+
+// The pages are made in memory: a drawing that stops early leaves no file behind.
 int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -119,11 +129,20 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        const double m = kPdfMarginMm;
+        writer.setPageLayout(
+            QPageLayout(QPageSize(paperId(o.paper)),
+                        o.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                        QMarginsF(m, m, m, m), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("tavro-nozzle"));
+        Output output(o.tmpl ? OutputMode::Template : OutputMode::Drawing);
+        TemplatePlan plan;
+        if (o.tmpl && state.InRange) {
+            plan = planForPaper(writer, state, kPageFontPoints);
+            output.plan = &plan;
+        }
         PainterTarget page(writer, {}, kPageFontPoints);
-        outcome = Rebuilder(page, state, o.tmpl ? OutputMode::Template : OutputMode::Drawing, sep);
+        outcome = Rebuilder(page, state, output, sep);
         finished = page.finished() && outcome == RebuildOutcome::Drawn;
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
@@ -134,13 +153,18 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
 }  // namespace
 
 bool isOutputOption(const std::string& a) {
-    return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record";
+    return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record" ||
+           a == "--page" || a == "--landscape";
 }
 
 std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
     const std::string& a = args[i];
     if (a == "--template") {
         o.tmpl = true;
+        return "";
+    }
+    if (a == "--landscape") {
+        o.landscape = true;
         return "";
     }
     if (i + 1 >= args.size()) return a + " needs a value";
@@ -151,6 +175,9 @@ std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, O
         o.pdf = v;
     } else if (a == "--record") {
         o.record = v;
+    } else if (a == "--page") {
+        if (v != "A4" && v != "A3" && v != "Letter") return "bad page " + v + " (A4, A3 or Letter)";
+        o.paper = v;
     } else if (!parseSize(v, o.width, o.height)) {
         return "bad size " + v + " (WxH expected)";
     }

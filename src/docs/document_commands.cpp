@@ -19,6 +19,14 @@ const char* const kBmpFilter = "Bitmap pictures (*.bmp) | *.bmp";
 const char* const kJpegFilter = "JPEG Image (*.jpg) | *.jpg";
 const char* const kPdfFilter = "PDF (*.pdf)";
 
+std::string templatePagesQuestion(int pages) {
+    const int tens = pages % 100, units = pages % 10;
+    const char* word = "листов";
+    if (units == 1 && tens != 11) word = "лист";
+    if (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) word = "листа";
+    return "Шаблон займет " + std::to_string(pages) + " " + word + ". Печатать?";
+}
+
 namespace {
 
 const char* const kCaption = "Tavro-nozzle          ";
@@ -299,6 +307,14 @@ void DocumentCommands::print(bool tmpl) {
             "Печать", Buttons::Ok, Icon::Information);
         return;
     }
+    if (tmpl) {
+        const int pages = output_->templatePages();
+        if (pages > kPagesWithoutAsking &&
+            prompts_.messageBox(templatePagesQuestion(pages), "Печать", Buttons::YesNo,
+                                Icon::Question) != Answer::Yes)
+            return;
+    }
+    if (!output_->previewPages(tmpl)) return;
     if (output_->hasPrinter()) {
         output_->printSheet(tmpl);
         return;

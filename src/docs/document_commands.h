@@ -15,6 +15,11 @@ extern const char* const kBmpFilter;
 extern const char* const kJpegFilter;
 extern const char* const kPdfFilter;
 
+// A template of more pages than this asks before it is printed.
+constexpr int kPagesWithoutAsking = 12;
+// "Шаблон займет 13 листов. Печатать?", the noun agreeing with the number.
+std::string templatePagesQuestion(int pages);
+
 // How choosing the name of a file to write ended.
 enum class NameChoice { Accepted, DialogCancelled, OverwriteCancelled };
 

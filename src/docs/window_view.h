@@ -31,7 +31,7 @@ class View : public Fields {
 // The first button is the default, except in YesNoDefaultNo, where "Нет" is: a question
 // whose "Да" gives up the user's work must not be answered by a single Enter.
 enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
-enum class Icon { None, Information, Exclamation, Critical };
+enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Questions and notices to the user; the window implements them with real dialogs, tests with
@@ -68,6 +68,10 @@ class SheetOutput {
     virtual ExportResult saveSheetJpeg(const std::string& path, std::string& why) = 0;
     // Whether a printer is installed; without one the page goes to a PDF file.
     virtual bool hasPrinter() = 0;
+    // How many pages the full-size template takes on the paper printing would use.
+    virtual int templatePages() = 0;
+    // Shows the pages as they will be printed; true when the user asks to print them.
+    virtual bool previewPages(bool tmpl) = 0;
     // Prints the drawing (or the full-size template) on the default printer.
     virtual void printSheet(bool tmpl) = 0;
     // Prints to a PDF file, which replaces an earlier one only when the page is complete.

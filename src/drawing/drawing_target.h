@@ -66,6 +66,11 @@ class DrawingTarget {
     virtual void setFontSize(double points) = 0;
     // Finishes the printed page and hands the document over.
     virtual void endDoc() = 0;
+    // A page of a large sheet: the sheet point that lands at the top-left of the usable area.
+    // Nothing outside the usable area is drawn on paper.
+    virtual void setOrigin(float x, float y) = 0;
+    // Finishes the printed page and begins the next one of the same document.
+    virtual void newPage() = 0;
 };
 
 }  // namespace tavro

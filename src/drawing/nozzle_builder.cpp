@@ -6,6 +6,7 @@
 #include "faults.h"
 #include "number_text.h"
 #include "rebuilder.h"
+#include "sheet_parts.h"
 #include "wall.h"
 
 namespace tavro {
@@ -182,6 +183,10 @@ void DrawArrow(DrawingTarget& target, float x, float y, float length, Rgb colour
     const double a1 = (angle - 10.0) / 180 * kPi, a2 = (angle + 10.0) / 180 * kPi;
     segment(target, x, y, x - length * std::cos(a1), y + length * std::sin(a1), colour);
     segment(target, x, y, x - length * std::cos(a2), y + length * std::sin(a2), colour);
+}
+
+void drawContour(DrawingTarget& target, const DesignState& state, float scale) {
+    contour(target, state, profileOf(state, scale));
 }
 
 void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,

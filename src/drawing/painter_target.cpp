@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPalette>
@@ -32,7 +33,11 @@ PainterTarget::PainterTarget(QImage& sheet, double fontPoints)
 
 PainterTarget::PainterTarget(QPagedPaintDevice& page, std::function<void()> abortJob,
                              double fontPoints)
-    : device_(page), paper_(true), abortJob_(std::move(abortJob)), points_(fontPoints) {}
+    : device_(page),
+      pages_(&page),
+      paper_(true),
+      abortJob_(std::move(abortJob)),
+      points_(fontPoints) {}
 
 PainterTarget::~PainterTarget() {
     if (paper_ && started_ && !finished_) abortDoc();
@@ -62,13 +67,24 @@ QPainter& PainterTarget::painter() {
     if (!painter_.isActive()) {
         painter_.begin(&device_);
         started_ = true;
-        if (paper_) painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setRenderHint(QPainter::TextAntialiasing);
-        if (millimetres_) {
-            painter_.scale(device_.logicalDpiX() / kMmPerInch, device_.logicalDpiY() / kMmPerInch);
+        if (paper_) {
+            painter_.setRenderHint(QPainter::Antialiasing);
+            // The paper's usable area, in device units: nothing lands where the printer
+            // cannot put ink, nor on a neighbouring page's part of a large sheet.
+            painter_.setClipRect(QRectF(0, 0, device_.width(), device_.height()));
         }
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+        applyTransform();
     }
     return painter_;
+}
+
+void PainterTarget::applyTransform() {
+    painter_.resetTransform();
+    if (millimetres_) {
+        painter_.scale(device_.logicalDpiX() / kMmPerInch, device_.logicalDpiY() / kMmPerInch);
+    }
+    painter_.translate(-originX_, -originY_);
 }
 
 // How many of the current units one device pixel is wide: pen widths and text metrics are
@@ -117,12 +133,7 @@ void PainterTarget::setScaleMode(int mode) {
     const bool mm = paper_ && mode == kScaleMillimetres;
     if (mm == millimetres_) return;
     millimetres_ = mm;
-    if (painter_.isActive()) {
-        painter_.resetTransform();
-        if (mm) {
-            painter_.scale(device_.logicalDpiX() / kMmPerInch, device_.logicalDpiY() / kMmPerInch);
-        }
-    }
+    if (painter_.isActive()) applyTransform();
 }
 
 float PainterTarget::scaleWidth() {
@@ -240,6 +251,18 @@ void PainterTarget::setFontSize(double points) {
     points_ = points;
 }
 
+void PainterTarget::setOrigin(float x, float y) {
+    originX_ = x;
+    originY_ = y;
+    if (painter_.isActive()) applyTransform();
+}
+
+void PainterTarget::newPage() {
+    if (!pages_) return;
+    painter();
+    pages_->newPage();
+}
+
 void PainterTarget::endDoc() {
     if (paper_) {
         painter();  // an empty page is still a page
@@ -248,6 +271,32 @@ void PainterTarget::endDoc() {
     } else {
         release();
     }
+}
+
+TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
+                          bool countOnly) {
+    const QPageLayout layout = paper.pageLayout();
+    TemplatePlan plan;
+    {
+        PainterTarget metrics(paper, {}, fontPoints);
+        metrics.setScaleMode(kScaleMillimetres);
+        plan =
+            planTemplate(metrics, state, usableArea(layout), usableArea(layout, true), countOnly);
+    }
+    if (plan.turned) {
+        paper.setPageOrientation(layout.orientation() == QPageLayout::Portrait
+                                     ? QPageLayout::Landscape
+                                     : QPageLayout::Portrait);
+    }
+    return plan;
+}
+
+PageArea usableArea(const QPageLayout& layout, bool across) {
+    QPageLayout l = layout;
+    const bool upright = layout.orientation() == QPageLayout::Portrait;
+    l.setOrientation(upright != across ? QPageLayout::Portrait : QPageLayout::Landscape);
+    const QRectF r = l.paintRect(QPageLayout::Millimeter);
+    return PageArea{r.width(), r.height()};
 }
 
 }  // namespace tavro

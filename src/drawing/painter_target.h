@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "drawing_target.h"
+#include "template_plan.h"
 
 class QImage;
+class QPageLayout;
 class QPagedPaintDevice;
 class QPaintDevice;
 
@@ -60,15 +62,20 @@ class PainterTarget : public DrawingTarget {
     double fontSize() override;
     void setFontSize(double points) override;
     void endDoc() override;
+    void setOrigin(float x, float y) override;
+    void newPage() override;
 
   private:
     QPainter& painter();
+    // Millimetres (when chosen) and the origin of the page on its large sheet.
+    void applyTransform();
     QPen pen(Rgb colour) const;
     QFont font() const { return fontAt(points_); }
     QFont fontAt(double points) const;
     double pixelsPerDeviceWidth() const;
 
     QPaintDevice& device_;
+    QPagedPaintDevice* pages_ = nullptr;
     bool paper_;
     std::function<void()> abortJob_;
     QPainter painter_;
@@ -78,6 +85,16 @@ class PainterTarget : public DrawingTarget {
     Rgb back_ = kWhite, fore_ = kBlack;
     int width_ = 1, style_ = kSolid;
     float x_ = 0, y_ = 0;
+    float originX_ = 0, originY_ = 0;
 };
+
+// Plans the template for the paper's page as it is set up, and turns the paper across when
+// that takes fewer pages; text is measured at the given font size. countOnly as for
+// planTemplate.
+TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
+                          bool countOnly = false);
+
+// The usable area of a page layout in millimetres, with the page upright and turned across.
+PageArea usableArea(const QPageLayout& layout, bool across = false);
 
 }  // namespace tavro

@@ -8,7 +8,9 @@
 #include "checked_ops.h"
 #include "faults.h"
 #include "number_text.h"
+#include "page_marks.h"
 #include "sheet_fit.h"
+#include "sheet_parts.h"
 
 namespace tavro {
 
@@ -59,6 +61,32 @@ void printLegend(DrawingTarget& t, float scale, char sep) {
     printFromBottomRight(t, shown, measured, 4);
 }
 
+// A template too large for one page: the large sheet page by page, each page drawn whole and
+// cut to its part of the sheet by the origin, with its own marks.
+RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const TemplatePlan& plan,
+                            int contourWidth, char sep) {
+    s.AxisX = single(plan.axisX);
+    s.EntryY = single(plan.entryY);
+    bool first = true;
+    for (const TemplatePage& page : plan.pages) {
+        if (!first) target.newPage();
+        target.setOrigin(single(page.left), single(page.top));
+        drawAxisLines(target, s, 1);
+        target.setDrawStyle(kSolid);
+        target.setDrawWidth(contourWidth);
+        target.setForeColor(kBlack);
+        bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, 1);
+        clean = NozzleBuilder(target, s, 1, true, contourWidth, sep) && clean;
+        // A contour that failed on one page fails on all: reported once, nothing printed.
+        if (!clean) return RebuildOutcome::Failed;
+        drawPageMarks(target, page.marks, contourWidth);
+        first = false;
+    }
+    target.setOrigin(0, 0);
+    target.endDoc();
+    return RebuildOutcome::Drawn;
+}
+
 // Where a text printed from the bottom right would stand, measured without drawing.
 Box bottomRightBox(DrawingTarget& t, const SheetArea& a, const std::string& shown,
                    const std::string& measured, double lines, double points) {
@@ -66,18 +94,6 @@ Box bottomRightBox(DrawingTarget& t, const SheetArea& a, const std::string& show
     const double lineHeight = t.measureText("L", points).height;
     const double top = a.height - lines * lineHeight;
     return {left, top, left + t.measureText(shown, points).width, top + lineHeight};
-}
-
-// The axis, the diffuser dimension line over it and the throat line.
-void axisLines(DrawingTarget& t, const DesignState& s, double sc) {
-    const double axisX = s.AxisX, entryY = s.EntryY;
-    t.setDrawWidth(1);
-    t.setDrawStyle(kDashDot);
-    segment(t, axisX, 0.75 * entryY, axisX, 1.25 * entryY + sc * s.Ln, kGrey);
-    t.setDrawStyle(kSolid);
-    const double yt = entryY + sc * (static_cast<double>(s.Ln) - s.La);
-    segment(t, axisX, yt, axisX, entryY + sc * s.Ln, kGrey);
-    segment(t, axisX - sc * s.Rkr, yt, axisX + sc * s.Rkr, yt, kGrey);
 }
 
 // The point sizes of the title and the note: the usual ones (the very same values), or smaller
@@ -99,7 +115,7 @@ TextSizes textSizes(DrawingTarget& t, const DesignState& s, const SheetArea& a) 
 float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int contourWidth,
                   const SheetArea& a, const TextSizes& z, bool paper, char sep) {
     const ScaledDrawing draw = [&](DrawingTarget& stand, float sc) {
-        axisLines(stand, s, sc);
+        drawAxisLines(stand, s, sc);
         drawBody(stand, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, sc);
         drawNozzle(stand, s, sc, false, contourWidth, sep);
     };
@@ -120,6 +136,8 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     const bool tmpl = output.mode == OutputMode::Template;
     float scale;
     int contourWidth;
+    TemplatePlan ownPlan;
+    const TemplatePlan* plan = output.plan;
     if (window) {
         scale = fitScaleOf(target, s);
         target.setScaleMode(kScaleUser);
@@ -136,6 +154,13 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
         if (tmpl) {
             scale = 1;
             contourWidth = 2;
+            if (!plan) {
+                const double width = target.scaleWidth();
+                const double height = target.scaleHeight();
+                ownPlan = planTemplate(target, s, PageArea{width, height});
+                plan = &ownPlan;
+            }
+            if (plan->tiled) return rebuildTiles(target, s, *plan, contourWidth, sep);
         } else {
             scale = fitScaleOf(target, s);
             contourWidth = 10;
@@ -155,7 +180,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     if (!tmpl) scale = fittedScale(target, s, scale, contourWidth, area, sizes, !window, sep);
     const double sc = scale;
 
-    axisLines(target, s, sc);
+    drawAxisLines(target, s, sc);
 
     target.setDrawStyle(kSolid);
     target.setDrawWidth(contourWidth);
@@ -189,11 +214,25 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     }
     target.setFontSize(target.fontSize() / 1.5);
 
+    if (output.mode == OutputMode::Drawing) drawScaleBar(target, scale);
+    if (tmpl && !plan->pages.empty())
+        drawPageMarks(target, plan->pages.front().marks, contourWidth);
     if (!window) target.endDoc();
     return clean ? RebuildOutcome::Drawn : RebuildOutcome::Failed;
 }
 
 }  // namespace
+
+void drawAxisLines(DrawingTarget& target, const DesignState& s, double scale) {
+    const double axisX = s.AxisX, entryY = s.EntryY;
+    target.setDrawWidth(1);
+    target.setDrawStyle(kDashDot);
+    segment(target, axisX, 0.75 * entryY, axisX, 1.25 * entryY + scale * s.Ln, kGrey);
+    target.setDrawStyle(kSolid);
+    const double yt = entryY + scale * (static_cast<double>(s.Ln) - s.La);
+    segment(target, axisX, yt, axisX, entryY + scale * s.Ln, kGrey);
+    segment(target, axisX - scale * s.Rkr, yt, axisX + scale * s.Rkr, yt, kGrey);
+}
 
 void setOffDesignNotifier(OffDesignNotifier notifier) {
     offDesignNotifier() = std::move(notifier);

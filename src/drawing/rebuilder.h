@@ -6,6 +6,7 @@
 
 #include "design_state.h"
 #include "drawing_target.h"
+#include "template_plan.h"
 
 namespace tavro {
 
@@ -37,6 +38,9 @@ struct Output {
     OutputMode mode;
     // The window's background under the blank-sheet prompt.
     Rgb buttonFace = kDefaultButtonFace;
+    // A template's pages, planned by the caller for the paper it has set up; without a plan
+    // the template is planned on the target's page as it is.
+    const TemplatePlan* plan = nullptr;
 };
 
 // Sheet units per millimetre that fit the nozzle on the sheet; 0 when there is nothing to draw.

@@ -145,4 +145,12 @@ void RecordingTarget::endDoc() {
     out_ << "enddoc\n";
 }
 
+void RecordingTarget::setOrigin(float x, float y) {
+    out_ << "origin " << number(x) << ' ' << number(y) << '\n';
+}
+
+void RecordingTarget::newPage() {
+    out_ << "newpage\n";
+}
+
 }  // namespace tavro

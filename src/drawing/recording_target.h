@@ -43,6 +43,8 @@ class RecordingTarget : public DrawingTarget {
     double fontSize() override;
     void setFontSize(double points) override;
     void endDoc() override;
+    void setOrigin(float x, float y) override;
+    void newPage() override;
 
     // Text of a number as the recording shows it: no trailing zeros.
     static std::string number(double v, int decimals = 3);

@@ -91,6 +91,8 @@ class CoverTarget : public DrawingTarget {
     double fontSize() override { return points_; }
     void setFontSize(double points) override { points_ = points; }
     void endDoc() override {}
+    void setOrigin(float, float) override {}
+    void newPage() override {}
 
   private:
     TextExtent measure(const std::string& text) { return measureText(text, points_); }

@@ -68,6 +68,9 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
         case Icon::Critical:
             box.setIcon(QMessageBox::Critical);
             break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     switch (buttons) {
         case Buttons::Ok:

@@ -1,6 +1,8 @@
 // Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
 #include "sheet_output.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -10,9 +12,12 @@
 #include <QImageWriter>
 #include <QLibrary>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include "painter_target.h"
 #include "rebuilder.h"
@@ -20,6 +25,23 @@
 #include "savtojpg.h"
 
 namespace tavro {
+namespace {
+
+constexpr double kPageFontPoints = 10;
+constexpr double kPdfMarginMm = 10;
+
+// The page of a PDF of our own: the PDF printer's paper, with margins that keep the drawing
+// clear of the edge a printer cannot reach.
+QPageLayout pdfPageLayout() {
+    QPrinter defaults(QPrinter::HighResolution);
+    defaults.setOutputFormat(QPrinter::PdfFormat);
+    const QPageLayout paper = defaults.pageLayout();
+    const double m = kPdfMarginMm;
+    return QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF(m, m, m, m),
+                       QPageLayout::Millimeter);
+}
+
+}  // namespace
 
 std::string QtSheetOutput::jpegModulePath() const {
     const QDir dir(QString::fromStdString(appDir_));
@@ -80,32 +102,77 @@ bool QtSheetOutput::hasPrinter() {
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
+int QtSheetOutput::templatePages() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!hasPrinter()) printer.setPageLayout(pdfPageLayout());
+    return planForPaper(printer, state_, kPageFontPoints, true).pageCount();
+}
+
+// The preview draws the real pages on the paper that printing will use. Its print action only
+// closes it: the print command then prints, or asks for the PDF's name and writes it safely.
+// Its orientation buttons and page set-up are hidden: the template turns the paper itself, and
+// the print that follows must be the pages shown.
+bool QtSheetOutput::previewPages(bool tmpl) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!hasPrinter()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageLayout(pdfPageLayout());
+    }
+    if (tmpl) planForPaper(printer, state_, kPageFontPoints);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromUtf8(tmpl ? "Просмотр: шаблон" : "Просмотр: чертеж"));
+    // Large enough to read a page without zooming.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.8);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this, tmpl](QPrinter* paper) { drawPages(*paper, {}, tmpl); });
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        const QList<QAction*> actions = tools->actions();
+        for (QAction* a : actions) {
+            // Portrait and landscape: the only checkable actions without a name.
+            if (a->isCheckable() && a->objectName().isEmpty()) a->setVisible(false);
+        }
+        if (actions.size() >= 2) {
+            QAction* print = actions.back();
+            actions[actions.size() - 2]->setVisible(false);  // page set-up
+            QObject::disconnect(print, nullptr, &dialog, nullptr);
+            QObject::connect(print, &QAction::triggered, &dialog, &QDialog::accept);
+        }
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl) {
+    Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
+    TemplatePlan plan;
+    if (tmpl) {
+        plan = planForPaper(paper, state_, kPageFontPoints);
+        output.plan = &plan;
+    }
+    PainterTarget page(paper, std::move(abortJob), kPageFontPoints);
+    const bool drawn =
+        Rebuilder(page, state_, output, sep_) == RebuildOutcome::Drawn && page.finished();
+    if (!drawn) page.abortDoc();
+    return drawn;
+}
+
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
-    PainterTarget page(printer, [&printer] { printer.abort(); });
-    if (Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) !=
-        RebuildOutcome::Drawn)
-        page.abortDoc();
+    drawPages(
+        printer, [&printer] { printer.abort(); }, tmpl);
 }
 
 bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
     why.clear();
     SafeFile file(QString::fromStdString(path));
     if (!file.begin(&why)) return false;
-    // The page a PDF printer would give: its paper, margins and resolution.
-    QPrinter defaults(QPrinter::HighResolution);
-    defaults.setOutputFormat(QPrinter::PdfFormat);
     bool drawn = false;
     {
         QPdfWriter writer(&file);
-        writer.setResolution(defaults.resolution());
-        writer.setPageLayout(defaults.pageLayout());
+        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setPageLayout(pdfPageLayout());
         writer.setCreator(QStringLiteral("tavro-nozzle"));
-        PainterTarget page(writer, {});
-        drawn = Rebuilder(page, state_, tmpl ? OutputMode::Template : OutputMode::Drawing, sep_) ==
-                    RebuildOutcome::Drawn &&
-                page.finished();
-        if (!drawn) page.abortDoc();
+        drawn = drawPages(writer, {}, tmpl);
     }
     if (!drawn) {
         file.cancel();

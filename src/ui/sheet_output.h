@@ -7,6 +7,7 @@
 #include "window_view.h"
 
 class QImage;
+class QPagedPaintDevice;
 
 namespace tavro {
 
@@ -22,6 +23,8 @@ class QtSheetOutput : public SheetOutput {
     ExportResult saveSheetBmp(const std::string& path, std::string& why) override;
     ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
     bool hasPrinter() override;
+    int templatePages() override;
+    bool previewPages(bool tmpl) override;
     void printSheet(bool tmpl) override;
     bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
 
@@ -30,6 +33,10 @@ class QtSheetOutput : public SheetOutput {
     std::string jpegModulePath() const;
 
   private:
+    // The printed drawing or the template (planned for that paper) on a printer, a preview or
+    // a PDF; true when every page was finished.
+    bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl);
+
     DesignState& state_;
     std::string appDir_;
     char sep_;

@@ -81,7 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "Нерасчетный режим"},
         CliCase{
             "bad_size", kExample, {"--png", "@a.png", "--size", "70x"}, kExitUsage, {}, "bad size"},
-        CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"}),
+        CliCase{"missing_file", kExample, {"--png"}, kExitUsage, {}, "needs a value"},
+        CliCase{"bad_page",
+                kExample,
+                {"--pdf", "@a.pdf", "--template", "--page", "B5"},
+                kExitUsage,
+                {},
+                "bad page B5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every output is saved as safely as --save: a full disk or a pipe is refused with the reason on
@@ -149,7 +155,7 @@ TEST_P(FullSize, ContourMeasuresTrue) {
     ASSERT_TRUE(t.found);
     EXPECT_NEAR(t.length, s.Ln, 0.1);
     EXPECT_NEAR(t.exitDiameter, 2 * s.Ra, 0.1);
-    EXPECT_NEAR(t.topMm, 0.2 * 297, 0.1) << "entrance at a fifth of the A4 page";
+    EXPECT_NEAR(t.topMm, 10 + 0.2 * 277, 0.1) << "entrance at a fifth of the A4 page's usable area";
     EXPECT_NEAR(t.axisOffsetMm, 0, 0.1) << "on the axis";
 }
 

@@ -68,13 +68,27 @@ inline std::vector<Op> parseRecording(const std::string& recording) {
 
 enum class Mode { Window, Drawing, Template };
 
+// The template planned for the recorder's A4 page, measured as the recorder measures.
+inline TemplatePlan recordedPlan(const DesignState& state, double fontPoints = 8.25,
+                                 PageArea page = {kRecordedPage.width, kRecordedPage.height},
+                                 PageArea across = {}) {
+    std::ostringstream scratch;
+    RecordingTarget metrics(scratch, kRecordedPage, kRecordedPage, fontPoints);
+    return planTemplate(metrics, state, page, across);
+}
+
 // Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet.
 inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
     std::ostringstream out;
     RecordingTarget target(out, kRecordedSheet, kRecordedPage, fontPoints);
-    const OutputMode output = mode == Mode::Window    ? OutputMode::Window
-                              : mode == Mode::Drawing ? OutputMode::Drawing
-                                                      : OutputMode::Template;
+    Output output(mode == Mode::Window    ? OutputMode::Window
+                  : mode == Mode::Drawing ? OutputMode::Drawing
+                                          : OutputMode::Template);
+    TemplatePlan plan;
+    if (mode == Mode::Template && state.InRange) {
+        plan = recordedPlan(state, fontPoints);
+        output.plan = &plan;
+    }
     Rebuilder(target, state, output, sep);
     return out.str();
 }

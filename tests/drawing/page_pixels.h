@@ -19,14 +19,17 @@ struct GreyPage {
     }
 };
 
-// Renders the first page of the PDF at dpi dots per inch, or only the strip of rows of it that
-// starts at row top; an empty page when that fails.
-inline GreyPage renderPdf(const std::string& pdf, int dpi, int top = 0, int rows = 0) {
+// Renders a page of the PDF (the first by default) at dpi dots per inch, or only the strip of
+// rows of it that starts at row top; an empty page when there is no such page or that fails.
+inline GreyPage renderPdf(const std::string& pdf, int dpi, int top = 0, int rows = 0,
+                          int pageNumber = 1) {
     const std::string base = pdf + ".grey";
     const std::string strip =
         rows > 0 ? " -y " + std::to_string(top) + " -H " + std::to_string(rows) : "";
+    const std::string number = std::to_string(pageNumber);
     const std::string command = "pdftoppm -gray -singlefile -r " + std::to_string(dpi) + strip +
-                                " '" + pdf + "' '" + base + "'";
+                                " -f " + number + " -l " + number + " '" + pdf + "' '" + base +
+                                "' 2>/dev/null";
     GreyPage page;
     if (std::system(command.c_str()) != 0) return page;
     std::ifstream in(base + ".pgm", std::ios::binary);

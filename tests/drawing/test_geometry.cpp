@@ -21,9 +21,11 @@ struct Drawn {
     Segment box{};
 };
 
+// The nozzle as drawn before the legend; the bars after it are black lines as well.
 Drawn readBack(const std::string& recording) {
     Drawn d;
     for (const Op& op : parseRecording(recording)) {
+        if (op.kind() == "print" && op.text().rfind("Масштаб", 0) == 0) break;
         if (op.kind() == "line" && op.words.at(5) == "#000000")
             d.contour.push_back({op.num(1), op.num(2), op.num(3), op.num(4)});
         if (op.kind() == "arc" && op.words.at(6) == "#000000") d.arcs.push_back(op);

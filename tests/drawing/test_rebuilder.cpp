@@ -118,9 +118,10 @@ TEST_F(Reports, FontSizeIsRestored) {
         std::vector<double> sizes;
         for (const Op& op : ops)
             if (op.kind() == "fontsize") sizes.push_back(op.num(1));
-        ASSERT_EQ(sizes.size(), 4u);
-        EXPECT_NEAR(sizes.at(1), 8.25, 1e-3);
-        EXPECT_NEAR(sizes.at(3), 8.25, 1e-3);
+        // Every enlargement is undone by the next change.
+        ASSERT_GE(sizes.size(), 4u);
+        ASSERT_EQ(sizes.size() % 2, 0u);
+        for (size_t i = 1; i < sizes.size(); i += 2) EXPECT_NEAR(sizes.at(i), 8.25, 1e-3);
     }
 }
 

@@ -41,6 +41,11 @@ class FakeOutput : public SheetOutput {
         return result;
     }
     bool hasPrinter() override { return printer; }
+    int templatePages() override { return pages; }
+    bool previewPages(bool tmpl) override {
+        written.push_back(tmpl ? "preview template" : "preview drawing");
+        return printAfterPreview;
+    }
     void printSheet(bool tmpl) override { written.push_back(tmpl ? "template" : "drawing"); }
     bool printPdf(const std::string& path, bool tmpl, std::string& why) override {
         written.push_back((tmpl ? "template pdf " : "drawing pdf ") + path);
@@ -50,6 +55,8 @@ class FakeOutput : public SheetOutput {
     ExportResult result = ExportResult::Written;
     std::string reason;
     bool printer = true;
+    int pages = 1;
+    bool printAfterPreview = true;
     std::vector<std::string> written;
 };
 
@@ -508,7 +515,7 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     typeExample();
     logic.Command1_Click();
     commands.mnuFilePrintTemp_Click();
-    EXPECT_EQ(output.written.back(), "template");
+    EXPECT_EQ(output.written, (std::vector<std::string>{"preview template", "template"}));
 
     output.printer = false;
     writeAll(path("p.pdf"), "old");
@@ -516,7 +523,7 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     prompts.answers = {Answer::Cancel};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Контроль сохранения");
-    EXPECT_EQ(output.written.back(), "template");
+    EXPECT_EQ(output.written.back(), "preview drawing") << "previewed, then nothing written";
 
     output.result = ExportResult::WriteFailed;
     output.reason = "Нет места на устройстве";
@@ -534,6 +541,50 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     prompts.answers = {Answer::Ok};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Печать");
+}
+
+// A template of more than 12 pages asks first, the noun agreeing with the number; the drawing
+// never asks. Every print shows its pages first and prints only when the preview says so.
+TEST_F(Commands, LargeTemplatesAskAndEveryPrintIsPreviewed) {
+    struct Case {
+        bool tmpl;
+        int pages;
+        const char* question;  // "" when nothing is asked
+        Answer answer;
+        bool printAfterPreview;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {true, 12, "", Answer::Yes, true, {"preview template", "template"}},
+        {true, 13, "Шаблон займет 13 листов. Печатать?", Answer::No, true, {}},
+        {true,
+         30,
+         "Шаблон займет 30 листов. Печатать?",
+         Answer::Yes,
+         true,
+         {"preview template", "template"}},
+        {true, 21, "Шаблон займет 21 лист. Печатать?", Answer::Yes, false, {"preview template"}},
+        {true, 24, "Шаблон займет 24 листа. Печатать?", Answer::No, true, {}},
+        {false, 40, "", Answer::Yes, true, {"preview drawing", "drawing"}},
+    };
+    typeExample();
+    logic.Command1_Click();
+    for (const Case& c : cases) {
+        output.written.clear();
+        output.pages = c.pages;
+        output.printAfterPreview = c.printAfterPreview;
+        prompts.boxes.clear();
+        if (*c.question) prompts.answers = {c.answer};
+        c.tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
+        EXPECT_EQ(output.written, c.written) << c.pages;
+        ASSERT_EQ(prompts.boxes.size(), *c.question ? 1u : 0u) << c.pages;
+        if (*c.question) {
+            EXPECT_EQ(prompts.boxes[0].text, c.question);
+            EXPECT_EQ(prompts.boxes[0].title, "Печать");
+            EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNo);
+            EXPECT_EQ(prompts.boxes[0].icon, Icon::Question);
+        }
+    }
 }
 
 }  // namespace

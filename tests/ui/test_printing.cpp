@@ -1,10 +1,18 @@
-// Printing where no printer is installed: the page goes to a PDF file the user names.
+// Printing where no printer is installed: the pages are previewed, then go to a PDF file the
+// user names.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdio>
+#include <cstdlib>
 
 #include "document_commands.h"
 #include "fakes.h"
@@ -23,6 +31,51 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace tavro::test {
 namespace {
+
+// Stands in for the user at the print preview: notes how many pages it shows and presses its
+// print button, the last of its toolbar. The offscreen platform's remark on showing a window
+// with size hints is not the program's.
+class PreviewUser {
+  public:
+    PreviewUser() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { pressPrint(); });
+        timer_.start();
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+                if (previous_) previous_(type, context, message);
+            });
+    }
+    ~PreviewUser() { qInstallMessageHandler(previous_); }
+    PreviewUser(const PreviewUser&) = delete;
+    PreviewUser& operator=(const PreviewUser&) = delete;
+    std::vector<int> pagesShown;
+
+  private:
+    void pressPrint() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
+            if (!dialog || !dialog->isVisible()) continue;
+            const auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            pagesShown.push_back(preview ? preview->pageCount() : -1);
+            dialog->findChild<QToolBar*>()->actions().back()->trigger();
+        }
+    }
+    QTimer timer_;
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+int pdfPages(const std::string& pdf) {
+    FILE* info = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r");
+    if (!info) return -1;
+    char line[256];
+    int pages = -1;
+    while (std::fgets(line, sizeof line, info))
+        if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+    pclose(info);
+    return pages;
+}
 
 struct PrintCase {
     const char* name;
@@ -65,7 +118,9 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     if (printable) prompts.paths = {chosen};
     if (printable && *c.before) prompts.answers = {c.overwrite};
     if (!*c.altitude) prompts.answers = {Answer::Ok};  // "Печатать нечего."
+    PreviewUser user;
     c.tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(user.pagesShown, std::vector<int>(printable ? 1 : 0, 1));
 
     ASSERT_EQ(prompts.dialogs.size(), printable ? 1u : 0u);
     if (printable) {
@@ -114,6 +169,7 @@ TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
         if (QFileInfo::exists(QString::fromStdString(target)))
             prompts.answers.push_front(Answer::Yes);
         testing::internal::CaptureStderr();
+        PreviewUser user;
         commands.mnuFilePrintDraw_Click();
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(prompts.boxes.back().title, "Ошибка печати");
@@ -148,6 +204,47 @@ struct TemplateCase {
     const char* rc;
     const char* qc;
 };
+
+// Rkr 100 mm: a template of more than 12 pages asks first. Answered No, nothing is shown or
+// written; answered Yes, the preview shows every page and the PDF holds every page.
+TEST(LargeTemplate, AsksThenPrintsEveryPage) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    QTemporaryDir dir;
+    FieldTable fields;
+    const std::pair<int, const char*> texts[] = {
+        {kRowRkr, "100"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "9.4"}, {kRowH, "10000"}};
+    for (const auto& [row, text] : texts) fields.setText(row, text);
+    DesignState state;
+    state.InRange = true;
+    loadDesignValues(state, fields);
+    sCore(state, fields, '.');
+    ASSERT_TRUE(state.InRange);
+    FakeView view;
+    ScriptedPrompts prompts;
+    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
+    const std::string pdf = dir.filePath("big.pdf").toStdString();
+
+    PreviewUser user;
+    prompts.answers = {Answer::No};
+    commands.mnuFilePrintTemp_Click();
+    EXPECT_TRUE(user.pagesShown.empty());
+    EXPECT_TRUE(prompts.dialogs.empty());
+
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {pdf};
+    commands.mnuFilePrintTemp_Click();
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    const std::string lead = "Шаблон займет ";
+    ASSERT_EQ(prompts.boxes[1].text.rfind(lead, 0), 0u) << prompts.boxes[1].text;
+    const int asked = std::atoi(prompts.boxes[1].text.c_str() + lead.size());
+    EXPECT_GT(asked, 12);
+    EXPECT_EQ(prompts.boxes[1].text,
+              "Шаблон займет " + std::to_string(asked) + " листов. Печатать?");
+    EXPECT_EQ(prompts.boxes[1].icon, Icon::Question);
+    EXPECT_EQ(user.pagesShown, std::vector<int>{asked});
+    EXPECT_EQ(pdfPages(pdf), asked);
+}
 
 class TemplatePdf : public ::testing::TestWithParam<TemplateCase> {};
 
@@ -184,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, TemplatePdf,
 
 int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

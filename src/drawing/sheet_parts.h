@@ -1,0 +1,17 @@
+// Pieces of the nozzle drawing shared by Rebuilder and the template's page planning.
+#pragma once
+
+#include "design_state.h"
+#include "drawing_target.h"
+
+namespace tavro {
+
+// The axis (dash-dot, overshooting the nozzle by a quarter of EntryY at both ends), the
+// diffuser's dimension line and the throat line, in grey, at AxisX and EntryY of the state.
+// Faults are thrown, not reported.
+void drawAxisLines(DrawingTarget& target, const DesignState& state, double scale);
+
+// The wall contour at AxisX and EntryY, both sides; faults are thrown, not reported.
+void drawContour(DrawingTarget& target, const DesignState& state, float scale);
+
+}  // namespace tavro
