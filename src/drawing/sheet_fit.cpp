@@ -18,10 +18,6 @@ constexpr int kChordsPerCircle = 64;
 // The fitted scale is found to this fraction of itself.
 constexpr double kScalePrecision = 1e-5;
 
-struct Segment {
-    double x1, y1, x2, y2;
-};
-
 // What a drawing covers: its strokes as segments and its texts as boxes.
 struct Cover {
     std::vector<Segment> strokes;
@@ -113,9 +109,23 @@ bool overlaps(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Whether some part of the segment lies inside the box: the segment clipped to the box's four
-// sides (Liang and Barsky) keeps a piece.
-bool crosses(const Segment& s, const Box& b) {
+bool covered(const Cover& c, const Box& inside, const std::vector<Box>& clear) {
+    for (const Segment& s : c.strokes) {
+        if (!contains(inside, s.x1, s.y1) || !contains(inside, s.x2, s.y2)) return false;
+        for (const Box& b : clear)
+            if (segmentMeetsBox(s, b)) return false;
+    }
+    for (const Box& t : c.texts) {
+        if (!contains(inside, t.left, t.top) || !contains(inside, t.right, t.bottom)) return false;
+        for (const Box& b : clear)
+            if (overlaps(t, b)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool segmentMeetsBox(const Segment& s, const Box& b) {
     const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
     double t0 = 0, t1 = 1;
     const double p[] = {-dx, dx, -dy, dy};
@@ -136,22 +146,6 @@ bool crosses(const Segment& s, const Box& b) {
     }
     return true;
 }
-
-bool covered(const Cover& c, const Box& inside, const std::vector<Box>& clear) {
-    for (const Segment& s : c.strokes) {
-        if (!contains(inside, s.x1, s.y1) || !contains(inside, s.x2, s.y2)) return false;
-        for (const Box& b : clear)
-            if (crosses(s, b)) return false;
-    }
-    for (const Box& t : c.texts) {
-        if (!contains(inside, t.left, t.top) || !contains(inside, t.right, t.bottom)) return false;
-        for (const Box& b : clear)
-            if (overlaps(t, b)) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 float fitScale(DrawingTarget& sheet, float scale, const SheetArea& area, const ScaledDrawing& draw,
                const ClearBoxes& clear) {

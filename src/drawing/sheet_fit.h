@@ -15,6 +15,15 @@ struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// A straight stroke in sheet units.
+struct Segment {
+    double x1, y1, x2, y2;
+};
+
+// Whether some part of the segment lies inside the box (the segment clipped to the box's four
+// sides, after Liang and Barsky, keeps a piece).
+bool segmentMeetsBox(const Segment& s, const Box& b);
+
 // Draws everything whose place depends on the scale; may throw CalcFault.
 using ScaledDrawing = std::function<void(DrawingTarget& target, float scale)>;
 // The boxes the drawing must keep clear of at a scale (on paper the legend and the note).

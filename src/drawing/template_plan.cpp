@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "faults.h"
+#include "sheet_fit.h"
 #include "sheet_parts.h"
 
 namespace tavro {
@@ -31,31 +32,9 @@ constexpr double kMostAcross = 30000;
 constexpr double kTitleFactor = 1.75, kLegendFactor = 1.5, kPageNameFactor = 1.5;
 const char* const kLegend = "Масштаб 1:1";
 
-struct Segment {
-    double x1, y1, x2, y2;
-};
-
-// Whether the segment meets the rectangle (Liang-Barsky clipping).
-bool meets(const Segment& s, const SheetRect& b) {
-    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {s.x1 - b.left, b.right() - s.x1, s.y1 - b.top, b.bottom() - s.y1};
-    double t0 = 0, t1 = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
-        }
-    }
-    return true;
+// Whether the segment meets the rectangle.
+bool meets(const Segment& s, const SheetRect& r) {
+    return segmentMeetsBox(s, Box{r.left, r.top, r.right(), r.bottom()});
 }
 
 SheetRect grown(const SheetRect& b, double by) {
