@@ -9,32 +9,26 @@
 
 namespace tavro {
 
+namespace {
+
+// The file dialog's filter and the suffix of each workshop file, in ContourFile's order.
+struct FileType {
+    const char* filter;
+    const char* suffix;
+};
+constexpr FileType kFileTypes[] = {{"DXF drawings (*.dxf) | *.dxf", ".dxf"},
+                                   {"SVG pictures (*.svg) | *.svg", ".svg"},
+                                   {"STL solids (*.stl) | *.stl", ".stl"},
+                                   {"CSV tables (*.csv) | *.csv", ".csv"}};
+
+}  // namespace
+
 const char* contourFilter(ContourFile kind) {
-    switch (kind) {
-        case ContourFile::Dxf:
-            return "DXF drawings (*.dxf) | *.dxf";
-        case ContourFile::Svg:
-            return "SVG pictures (*.svg) | *.svg";
-        case ContourFile::Stl:
-            return "STL solids (*.stl) | *.stl";
-        case ContourFile::Stations:
-            break;
-    }
-    return "CSV tables (*.csv) | *.csv";
+    return kFileTypes[static_cast<int>(kind)].filter;
 }
 
 const char* contourSuffix(ContourFile kind) {
-    switch (kind) {
-        case ContourFile::Dxf:
-            return ".dxf";
-        case ContourFile::Svg:
-            return ".svg";
-        case ContourFile::Stl:
-            return ".stl";
-        case ContourFile::Stations:
-            break;
-    }
-    return ".csv";
+    return kFileTypes[static_cast<int>(kind)].suffix;
 }
 
 ContourSave SaveContourFile(const std::string& path, ContourFile kind, const DesignState& design,

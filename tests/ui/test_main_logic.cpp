@@ -35,6 +35,13 @@ struct Window {
         view.type(text);
         logic.Form_KeyDown(kKeyEnter);
     }
+    // Starts empty, types the five required inputs and computes them.
+    void computeExample() {
+        start();
+        logic.Form_KeyDown(kKeyEnter);
+        for (const char* t : {"10", "10", "1.24", "5", "0"}) enter(t);
+        logic.Command1_Click();
+    }
 };
 
 TEST(Navigation, EnterDownAndUpFollowTheRowTables) {
@@ -143,10 +150,7 @@ TEST(Compute, ValidatesComputesAndRedraws) {
 // the field with its own message instead of computing the value it had before.
 TEST(Compute, ANumberTooLargeForItsFieldIsAnInputError) {
     Window w;
-    w.start();
-    w.logic.Form_KeyDown(kKeyEnter);
-    for (const char* t : {"10", "10", "1.24", "5", "0"}) w.enter(t);
-    w.logic.Command1_Click();
+    w.computeExample();
     ASSERT_EQ(w.view.text(kRowLn), "50.48");
     w.view.focusField(kRowH);
     w.enter("-1e39");
@@ -162,10 +166,7 @@ TEST(Compute, ANumberTooLargeForItsFieldIsAnInputError) {
 // stays bold, and only the command that met it says so.
 TEST(Compute, OffDesignEmptiesTheResultsAndIsAnnouncedOnce) {
     Window w;
-    w.start();
-    w.logic.Form_KeyDown(kKeyEnter);
-    for (const char* t : {"10", "10", "1.24", "5", "0"}) w.enter(t);
-    w.logic.Command1_Click();
+    w.computeExample();
     ASSERT_EQ(w.view.text(kRowLn), "50.48");
     w.view.focusField(kRowH);
     w.enter("150000");
