@@ -7,10 +7,12 @@
 
 #include "cli_contour.h"
 #include "cli_docs.h"
+#include "cli_figures.h"
 #include "core.h"
 #include "design_state.h"
 #include "faults.h"
 #include "inputs.h"
+#include "rebuilder.h"
 
 namespace tavro {
 namespace {
@@ -27,7 +29,7 @@ const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
     "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
-const std::string kFullUsage = std::string(kUsage) + kOutputUsage + kContourUsage;
+const std::string kFullUsage = std::string(kUsage) + kOutputUsage + kContourUsage + kFigureUsage;
 
 struct CalcOptions {
     bool check = true;
@@ -36,6 +38,7 @@ struct CalcOptions {
     DocOptions docs;
     OutputOptions output;
     ContourOptions contour;
+    FigureOptions figures;
 };
 
 // Parses the arguments after "calc"; returns an empty string or the reason they are wrong.
@@ -54,6 +57,9 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
         } else if (isContourOption(a)) {
             const std::string why = parseContourOption(args, i, o.contour);
             if (!why.empty()) return why;
+        } else if (isFigureOption(a)) {
+            const std::string why = parseFigureOption(args, i, o.figures);
+            if (!why.empty()) return why;
         } else if (a.rfind("--", 0) == 0) {
             return "unknown option " + a;
         } else {
@@ -68,12 +74,15 @@ std::string parseCalc(const std::vector<std::string>& args, CalcOptions& o) {
     return why.empty() ? docArgumentsProblem(o.docs) : why;
 }
 
-// The drawings and the workshop files; an off-design answer of either one is the answer.
+// The drawings, the workshop files and the thrust curve; an off-design answer of any one is
+// the answer.
 int bothOutputs(const CalcOptions& o, DesignState& state, std::ostream& err) {
     const int drawn = drawOutputs(o.output, state, o.separator, err);
     const int written = writeContourFiles(o.contour, state, o.separator, err);
     if (drawn == kExitOffDesign || written == kExitOffDesign) return kExitOffDesign;
-    return drawn != kExitOk ? drawn : written;
+    const int curve = writeThrustCurve(o.figures, state, o.separator, err);
+    if (drawn != kExitOk) return drawn;
+    return written != kExitOk ? written : curve;
 }
 
 int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
@@ -102,15 +111,18 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     switch (outcome) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
+            printFigures(o.figures, state, true, out);
             if (!saved) return kExitSaveFailed;
             return bothOutputs(o, state, err);
         case CoreOutcome::OffDesign:
             out << "outcome\toff-design\n";
-            // Both kinds of output write nothing; the off-design message is given once.
+            printFigures(o.figures, state, false, out);
+            // No kind of output writes anything; the off-design message is given once.
             if (o.output.any()) {
                 drawOutputs(o.output, state, o.separator, err);
-            } else {
-                writeContourFiles(o.contour, state, o.separator, err);
+            } else if (writeContourFiles(o.contour, state, o.separator, err) == kExitOk &&
+                       !o.figures.thrustCurve.empty()) {
+                err << kOffDesignTitle << '\n' << kOffDesignText << '\n';
             }
             return saved ? kExitOffDesign : kExitSaveFailed;
         case CoreOutcome::Error:

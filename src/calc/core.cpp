@@ -23,7 +23,8 @@ void writeResults(const DesignState& s, Fields& f, char sep) {
     f.setText(kRowNote, s.Note);
 }
 
-CoreOutcome compute(DesignState& s, Fields& f, char sep) {
+// Without fields (f null) nothing is formatted or written.
+CoreCheck compute(DesignState& s, Fields* f, char sep) {
     const double Rkr = s.Rkr;
     s.Rint = single(Rkr * 1.5);
     s.Rout = single(Rkr * 0.45);
@@ -31,14 +32,14 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
     s.FFa = ExpansionRatio(s.Pa, s.Pk, s.k);
     if (!(s.FFa > 0)) {
         s.InRange = false;
-        return CoreOutcome::OffDesign;
+        return CoreCheck::NoExpansion;
     }
     s.Ra = single(power(Rkr * Rkr * s.FFa, 0.5));
     s.RRa = single(div(s.Ra, Rkr));
     s.LLa = DiffuserLengthChart(s.RRa, s.Qa);
     if (!(s.LLa > 0)) {
         s.InRange = false;
-        return CoreOutcome::OffDesign;
+        return CoreCheck::OutsideChart;
     }
     s.La = single(static_cast<double>(s.LLa) * Rkr);
     s.Qm = OpeningAngleChart(s.RRa, s.LLa);
@@ -47,15 +48,15 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
         s.Rc = single(Rkr + 0.0001);
         // A large throat absorbs the 0.0001; the entrance must still be wider than the throat.
         if (!(s.Rc > s.Rkr)) s.Rc = std::nextafter(s.Rkr, std::numeric_limits<float>::infinity());
-        f.setText(kRowRc, formatShortest(s.Rc, sep));
+        if (f) f->setText(kRowRc, formatShortest(s.Rc, sep));
     }
     if (s.Qc < 23) {
         s.Qc = 23;
-        f.setText(kRowQc, "23");
+        if (f) f->setText(kRowQc, "23");
     }
     if (s.Qc > 90) {
         s.Qc = 90;
-        f.setText(kRowQc, "90");
+        if (f) f->setText(kRowQc, "90");
     }
 
     const double q = static_cast<double>(s.Qc / 180.0f) * kPi;
@@ -74,20 +75,30 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
     }
     if (!wallIsBuildable(s)) {
         s.InRange = false;
-        return CoreOutcome::OffDesign;
+        return CoreCheck::WallNotBuildable;
     }
-    writeResults(s, f, sep);
-    return CoreOutcome::Ok;
+    if (f) writeResults(s, *f, sep);
+    return CoreCheck::Passed;
 }
 
 }  // namespace
 
 CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator) {
     try {
-        return compute(state, fields, decimalSeparator);
+        return compute(state, &fields, decimalSeparator) == CoreCheck::Passed
+                   ? CoreOutcome::Ok
+                   : CoreOutcome::OffDesign;
     } catch (const CalcFault&) {
         reportError("sCore");
         return CoreOutcome::Error;
+    }
+}
+
+CoreCheck checkCore(DesignState& design) {
+    try {
+        return compute(design, nullptr, '.');
+    } catch (const CalcFault&) {
+        return CoreCheck::Fault;
     }
 }
 

@@ -11,6 +11,20 @@ enum class CoreOutcome {
     Error,      // an arithmetic fault; the "sCore" report has been made
 };
 
+// Which of sCore's checks a design meets first: the calculation itself tells, so that the
+// operating ranges follow its rules wherever they change.
+enum class CoreCheck {
+    Passed,
+    NoExpansion,       // the expansion ratio cannot be computed (range exit 1)
+    OutsideChart,      // the exit-to-throat radius ratio lies outside the diffuser chart
+    WallNotBuildable,  // the supersonic wall cannot be made
+    Fault,             // an arithmetic fault
+};
+
+// sCore's calculation on the given design, writing no field and reporting nothing: a scan may
+// run it thousands of times. The design's values end as sCore leaves them.
+CoreCheck checkCore(DesignState& design);
+
 // Clamps Rc and Qc, computes the results and writes rows 8, 9 (when clamped) and 11 to 21.
 CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator);
 

@@ -1,0 +1,101 @@
+// What a computed nozzle gives: thrust coefficient, thrust, exit Mach number and separation.
+#include "performance.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "physics.h"
+
+namespace tavro {
+namespace {
+
+// The throat area in mm² times a pressure in MPa is a force in N.
+constexpr double kPi = 3.14159265358979323846;
+
+constexpr double kCurveTop = 30000;  // m
+constexpr double kCurveStep = 500;   // m
+
+// Momentum thrust coefficient of full expansion from pc to pe (Sutton & Biblarz, eq. 3-30).
+double momentumCoefficient(double k, double pe, double pc) {
+    const double expansion = 1 - std::pow(pe / pc, (k - 1) / k);
+    const double g = 2 * k * k / (k - 1) * std::pow(2 / (k + 1), (k + 1) / (k - 1));
+    return std::sqrt(g * expansion);
+}
+
+double throatArea(const DesignState& d) {
+    const double r = d.Rkr;
+    return kPi * r * r;
+}
+
+}  // namespace
+
+double thrustCoefficientAt(const DesignState& d, double pa) {
+    const double pe = d.Pa, pc = d.Pk;
+    return momentumCoefficient(d.k, pe, pc) + (pe - pa) / pc * d.FFa;
+}
+
+Performance performanceOf(const DesignState& d) {
+    const double k = d.k, pe = d.Pa, pc = d.Pk;
+    const double seaLevel = AirPressure(0);
+    Performance p;
+    p.machExit = std::sqrt(2 / (k - 1) * (std::pow(pc / pe, (k - 1) / k) - 1));
+    p.cfDesign = thrustCoefficientAt(d, pe);
+    p.cfSeaLevel = thrustCoefficientAt(d, seaLevel);
+    p.cfVacuum = thrustCoefficientAt(d, 0);
+    const double force = pc * throatArea(d);
+    p.thrustDesign = p.cfDesign * force;
+    p.thrustSeaLevel = p.cfSeaLevel * force;
+    p.thrustVacuum = p.cfVacuum * force;
+    p.exitOverAmbientSeaLevel = pe / seaLevel;
+    p.separatedSeaLevel = p.exitOverAmbientSeaLevel < kSeparationRatio;
+    p.divergenceFactor = (1 + std::cos(static_cast<double>(d.Qa) * kPi / 180)) / 2;
+    return p;
+}
+
+std::vector<ThrustPoint> thrustCurve(const DesignState& d) {
+    std::vector<double> heights;
+    for (int i = 0; i * kCurveStep <= kCurveTop; ++i) heights.push_back(i * kCurveStep);
+    const double design = d.H;
+    const auto at = std::lower_bound(heights.begin(), heights.end(), design);
+    if (at == heights.end() || *at != design) heights.insert(at, design);
+    const double force = static_cast<double>(d.Pk) * throatArea(d);
+    std::vector<ThrustPoint> curve;
+    curve.reserve(heights.size());
+    for (double h : heights) {
+        ThrustPoint p;
+        p.altitude = h;
+        p.ambient = AirPressure(static_cast<float>(h));
+        p.cf = thrustCoefficientAt(d, p.ambient);
+        p.thrust = p.cf * force;
+        p.separated = static_cast<double>(d.Pa) < kSeparationRatio * p.ambient;
+        curve.push_back(p);
+    }
+    return curve;
+}
+
+std::string fixedDecimals(double value, int decimals, char decimalSeparator) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    std::string s(buf, r.ptr);
+    if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-') s.erase(0, 1);
+    const size_t point = s.find('.');
+    if (point != std::string::npos) s[point] = decimalSeparator;
+    return s;
+}
+
+std::string thrustCurveCsv(const std::vector<ThrustPoint>& curve, char sep) {
+    const char column = sep == ',' ? ';' : ',';
+    // Names with a comma before their unit are quoted, as in the lathe table.
+    std::string t = "\xEF\xBB\xBF";
+    t += std::string("\"высота, м\"") + column + "\"давление среды, МПа\"" + column + "\"Cf\"" +
+         column + "\"тяга, Н\"" + column + "\"отрыв потока\"\r\n";
+    for (const ThrustPoint& p : curve) {
+        t += fixedDecimals(p.altitude, 0, sep) + column + fixedDecimals(p.ambient, 6, sep) +
+             column + fixedDecimals(p.cf, 4, sep) + column + fixedDecimals(p.thrust, 1, sep) +
+             column + (p.separated ? "да" : "нет") + "\r\n";
+    }
+    return t;
+}
+
+}  // namespace tavro
