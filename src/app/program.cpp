@@ -9,6 +9,7 @@
 #include "document_commands.h"
 #include "faults.h"
 #include "form1.h"
+#include "operating_range.h"
 #include "program.h"
 #include "rebuilder.h"
 #include "sheet_output.h"
@@ -61,9 +62,11 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
         prompts.messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok,
                            Icon::Critical);
     });
-    setOffDesignNotifier([&prompts](const std::string& title, const std::string& text) {
-        prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
-    });
+    // The off-design notice says why, and which chamber pressures and altitudes would work.
+    setOffDesignNotifier(
+        [&prompts, &state, sep](const std::string& title, const std::string& text) {
+            prompts.noticeWithDetail(text, offDesignDetail(state, sep), title, Icon::Critical);
+        });
     QtSheetOutput output(state, appDir, sep);
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);

@@ -189,6 +189,15 @@ std::vector<std::string> offDesignLines(const DesignState& design, const Operati
     return lines;
 }
 
+std::string offDesignDetail(const DesignState& design, char sep) {
+    std::string text;
+    for (const std::string& line : offDesignLines(design, operatingRanges(design), sep)) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
 double mapTop(const DesignState& design) {
     Probe probe(design);
     double top = std::max(1000.0, static_cast<double>(design.H));

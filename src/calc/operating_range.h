@@ -42,6 +42,9 @@ bool inRangeAt(const DesignState& design, double chamberPressure, double altitud
 std::vector<std::string> offDesignLines(const DesignState& design, const OperatingRanges& ranges,
                                         char decimalSeparator);
 
+// The same lines as one text, CR LF between them, for a message box.
+std::string offDesignDetail(const DesignState& design, char decimalSeparator);
+
 // In-range cells of the map: chamber pressure across (columns), altitude up (rows), each cell
 // judged at its centre.
 struct OperatingMap {

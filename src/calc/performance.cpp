@@ -53,6 +53,23 @@ Performance performanceOf(const DesignState& d) {
     return p;
 }
 
+double separationCeiling(const DesignState& d) {
+    const double pe = d.Pa;
+    auto separated = [pe](double h) {
+        return pe < kSeparationRatio * AirPressure(static_cast<float>(h));
+    };
+    if (!separated(0)) return 0;
+    // The ambient pressure falls with altitude up to 90 km; at the design altitude it equals
+    // the exit pressure, where the flow is attached.
+    double lo = 0, hi = std::max(static_cast<double>(d.H), 1.0);
+    while (separated(hi) && hi < 90000) hi = std::min(90000.0, hi * 2);
+    for (int i = 0; i < 40 && hi - lo > 0.1; ++i) {
+        const double m = (lo + hi) / 2;
+        (separated(m) ? lo : hi) = m;
+    }
+    return lo;
+}
+
 std::vector<ThrustPoint> thrustCurve(const DesignState& d) {
     std::vector<double> heights;
     for (int i = 0; i * kCurveStep <= kCurveTop; ++i) heights.push_back(i * kCurveStep);

@@ -26,6 +26,9 @@ struct Performance {
 // The figures of a computed, in-range design (k, Pk, Pa, FFa, Rkr, Qa as sCore left them).
 Performance performanceOf(const DesignState& design);
 
+// The altitude (m) below which the flow leaves the wall; 0 when it stays attached at sea level.
+double separationCeiling(const DesignState& design);
+
 // Thrust coefficient of the design at an ambient pressure pa (MPa).
 double thrustCoefficientAt(const DesignState& design, double pa);
 

@@ -41,6 +41,12 @@ class Prompts {
     virtual ~Prompts() = default;
     virtual Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                               Icon icon) = 0;
+    // A notice with an OK button whose detail stands under its text; by default the detail
+    // follows the text after a blank line.
+    virtual void noticeWithDetail(const std::string& text, const std::string& detail,
+                                  const std::string& title, Icon icon) {
+        messageBox(detail.empty() ? text : text + "\r\n\r\n" + detail, title, Buttons::Ok, icon);
+    }
     // An open or save file dialog; returns false when the user cancels.
     virtual bool openFileName(const std::string& filter, const std::string& initial,
                               std::string& chosen) = 0;

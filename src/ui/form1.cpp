@@ -14,10 +14,13 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "characteristics_window.h"
 #include "cp1251_validator.h"
 #include "document_commands.h"
 #include "last_state.h"
 #include "layout.h"
+#include "off_design_sheet.h"
+#include "operating_range.h"
 #include "painter_target.h"
 #include "params_file.h"
 #include "rebuilder.h"
@@ -84,6 +87,8 @@ const MenuEntry kMenus[] = {
     {"mnuEdit", "правка", "", ""},
     {"mnuEditCls", "очистить", "F5", "mnuEdit"},
     {"mnuEditRestore", "восстановить", "F4", "mnuEdit"},
+    {"mnuCalc", "расчет", "", ""},
+    {"mnuCalcFigures", "характеристики сопла", "Ctrl+T", "mnuCalc"},
     {"mnuInfo", "справка", "", ""},
     {"mnuInfoAbout", "о программе", "Ctrl+I", "mnuInfo"},
     {"mnuInfoHelp", "помощь", "F1", "mnuInfo"},
@@ -207,6 +212,7 @@ void Form1::buildMenus() {
     }
     setMenuHandler("mnuInfoAbout", [this] { showAbout(); });
     setMenuHandler("mnuInfoHelp", [this] { showHelp(); });
+    setMenuHandler("mnuCalcFigures", [this] { showCharacteristics(); });
 }
 
 QAction* Form1::action(const std::string& name) const {
@@ -232,6 +238,7 @@ void Form1::Form_Load() {
     }
     Command1_->setText(QStringLiteral("рассчитать"));
     fitTexts();
+    designShown();
 }
 
 void Form1::fitTexts() {
@@ -337,6 +344,7 @@ void Form1::setWindowCaption(const std::string& caption) {
 }
 
 void Form1::eraseSheet() {
+    designShown();
     if (!sheetTarget_) return;
     sheetTarget_->cls();
     sheetTarget_->release();
@@ -344,6 +352,7 @@ void Form1::eraseSheet() {
 }
 
 void Form1::redrawSheet() {
+    designShown();
     if (!sheetTarget_) return;
     if (Rebuilder(*sheetTarget_, state_,
                   Output(OutputMode::Window, PainterTarget::systemButtonFace()),
@@ -357,10 +366,18 @@ void Form1::redrawSheet() {
 }
 
 void Form1::showBlankSheet() {
+    designShown();
     if (!sheetTarget_) return;
     sheetTarget_->setScaleMode(kScaleUser);
     sheetTarget_->cls();
-    BlankSheet(*sheetTarget_, PainterTarget::systemButtonFace());
+    // After a refusal every field may be filled: the sheet says why instead of asking for them.
+    if (state_.InRange) {
+        BlankSheet(*sheetTarget_, PainterTarget::systemButtonFace());
+    } else {
+        const char sep = logic_.decimalSeparator();
+        OffDesignSheet(*sheetTarget_, PainterTarget::systemButtonFace(),
+                       offDesignLines(state_, operatingRanges(state_), sep));
+    }
     sheetTarget_->release();
     Picture1_->update();
     if (onSheetDrawn) onSheetDrawn();
@@ -495,6 +512,32 @@ void Form1::showHelp() {
     HelpDialog help(this);
     help.exec();
     ownWindowShown();
+}
+
+CharacteristicsWindow* Form1::characteristics() const {
+    return characteristics_;
+}
+
+void Form1::showCharacteristics() {
+    if (!characteristics_) {
+        characteristics_ = new CharacteristicsWindow(this, logic_.decimalSeparator());
+        characteristics_->showDesign(shownDesign_);
+    }
+    characteristics_->show();
+    characteristics_->raise();
+    characteristics_->activateWindow();
+}
+
+void Form1::designShown() {
+    // Coming back to the window redraws an unchanged design; and Clear erases the sheet before
+    // it clears the design, so the design is read once the command is over.
+    if (activating_ || designShownQueued_) return;
+    designShownQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        designShownQueued_ = false;
+        shownDesign_ = state_;
+        if (characteristics_) characteristics_->showDesign(shownDesign_);
+    });
 }
 
 void substituteFonts() {

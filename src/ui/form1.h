@@ -22,6 +22,7 @@ namespace tavro {
 class PainterTarget;
 class SheetWidget;
 class FrmAbout;
+class CharacteristicsWindow;
 
 class Form1 : public QMainWindow, public View {
   public:
@@ -58,6 +59,8 @@ class Form1 : public QMainWindow, public View {
     // Marks that one of the program's own windows is involved, so that returning to the main
     // window runs its activation handling.
     void ownWindowShown() { activatePending_ = true; }
+    // The characteristics window ("расчет" → "характеристики сопла"), null until first shown.
+    CharacteristicsWindow* characteristics() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +77,9 @@ class Form1 : public QMainWindow, public View {
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
+    void showCharacteristics();
+    // After a command has shown a design (or cleared it), once the command is over.
+    void designShown();
     void runActivate();
     // The field the logic holds as entered: it has had Text1_GotFocus and not yet
     // Text1_LostFocus. The platform's focus events and the program's own focusing both go
@@ -95,6 +101,9 @@ class Form1 : public QMainWindow, public View {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, std::function<void()>> handlers_;
     QPointer<FrmAbout> about_;
+    QPointer<CharacteristicsWindow> characteristics_;
+    bool designShownQueued_ = false;
+    DesignState shownDesign_;  // as the last command left it, edits since then aside
     bool activatePending_ = true;
     bool activating_ = false;
     bool shownOnce_ = false;

@@ -55,6 +55,7 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
     QMessageBox box(parent_);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(fromUtf8(text));
+    box.setInformativeText(std::exchange(detail_, QString()));
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -110,6 +111,12 @@ Answer QtPrompts::messageBox(const std::string& text, const std::string& title, 
         default:
             return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
     }
+}
+
+void QtPrompts::noticeWithDetail(const std::string& text, const std::string& detail,
+                                 const std::string& title, Icon icon) {
+    detail_ = fromUtf8(detail);
+    messageBox(text, title, Buttons::Ok, icon);
 }
 
 bool QtPrompts::openFileName(const std::string& filter, const std::string& initial,

@@ -13,6 +13,8 @@ class QtPrompts : public Prompts {
     explicit QtPrompts(QWidget* parent) : parent_(parent) {}
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                       Icon icon) override;
+    void noticeWithDetail(const std::string& text, const std::string& detail,
+                          const std::string& title, Icon icon) override;
     bool openFileName(const std::string& filter, const std::string& initial,
                       std::string& chosen) override;
     bool saveFileName(const std::string& filter, const std::string& initial,
@@ -25,6 +27,7 @@ class QtPrompts : public Prompts {
 
   private:
     QWidget* parent_;
+    QString detail_;  // the informative text of the next message box
 };
 
 // "Data files (*.dat) | *.dat" as a Qt name filter: "Data files (*.dat)".

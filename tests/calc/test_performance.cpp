@@ -80,6 +80,10 @@ TEST(Performance, HighAltitudeNozzleSeparatesAtSeaLevel) {
     const Performance p = performanceOf(d);
     EXPECT_NEAR(p.exitOverAmbientSeaLevel, 0.026398 / 0.101325, 1e-3);
     EXPECT_TRUE(p.separatedSeaLevel);
+    // Separated wherever the ambient pressure exceeds 2.5 times the exit pressure.
+    const double ceiling = separationCeiling(d);
+    EXPECT_NEAR(AirPressure(static_cast<float>(ceiling)), d.Pa / kSeparationRatio, 1e-5);
+    EXPECT_EQ(separationCeiling(computed(10, 10, 1.24f, 5, 0)), 0);
     EXPECT_LT(p.cfSeaLevel, p.cfDesign);
     EXPECT_GT(p.cfVacuum, p.cfDesign);
 }

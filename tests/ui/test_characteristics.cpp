@@ -1,0 +1,146 @@
+// The characteristics window on real widgets (offscreen): its menu, what it shows for a
+// computed, a separating, a refused and a cleared design, and the sheet after a refusal.
+#include <gtest/gtest.h>
+
+#include <QAbstractSeries>
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "characteristics_window.h"
+#include "document_commands.h"
+#include "form1.h"
+#include "sheet_output.h"
+#include "sheet_widget.h"
+
+namespace tavro {
+namespace {
+
+struct Window {
+    QTemporaryDir dir;
+    DesignState state;
+    char sep;
+    Form1 form;
+    QtSheetOutput output;
+    DocumentCommands commands;
+
+    explicit Window(char separator)
+        : sep(separator),
+          form(state, dir.path().toStdString(), sep),
+          output(state, dir.path().toStdString(), sep),
+          commands(state, form, form.prompts(), &output, dir.path().toStdString(), sep) {
+        connectDocumentCommands(form, commands, output);
+        form.Form_Load();
+        form.show();
+        settle();
+    }
+    static void settle() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+    // Types the five inputs and the two optional ones, then computes.
+    void compute(const std::vector<const char*>& inputs) {
+        const int rows[] = {kRowRkr, kRowQa, kRowK, kRowPk, kRowH, kRowRc, kRowQc};
+        QApplication::setActiveWindow(&form);  // back from the characteristics window
+        settle();
+        for (size_t i = 0; i < inputs.size(); ++i) {
+            QLineEdit* f = form.field(rows[i]);
+            f->setFocus();
+            f->selectAll();
+            QTest::keyClicks(f, QString::fromUtf8(inputs[i]));
+            QTest::keyClick(f, Qt::Key_Return);  // leaving the field stores its value
+        }
+        QTest::mouseClick(form.computeButton(), Qt::LeftButton);
+        settle();
+    }
+    CharacteristicsWindow* open() {
+        form.action("mnuCalcFigures")->trigger();
+        settle();
+        return form.characteristics();
+    }
+    static bool hasSeries(QChart* chart, const QString& name) {
+        for (QAbstractSeries* s : chart->series())
+            if (s->name() == name) return true;
+        return false;
+    }
+};
+
+TEST(Characteristics, MenuBetweenEditAndHelp) {
+    Window w('.');
+    QStringList titles;
+    for (QAction* a : w.form.menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"файл", "правка", "расчет", "справка"}));
+    QAction* item = w.form.action("mnuCalcFigures");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("характеристики сопла"));
+    EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+}
+
+// The example design: Cf 1.5353 at sea level, 1.6672 in vacuum, Me 3.064, 2411.7 N, shown with
+// the separator of the fields; the window follows the next compute and a Clear.
+TEST(Characteristics, FollowsTheDesign) {
+    Window w(',');
+    w.compute({"10", "10", "1.24", "5", "0", "30", "45"});
+    CharacteristicsWindow* c = w.open();
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_FALSE(c->isModal());
+    EXPECT_EQ(c->windowTitle(), QStringLiteral("Характеристики сопла"));
+    EXPECT_EQ(c->figure("mach"), QStringLiteral("3,064"));
+    EXPECT_EQ(c->figure("cfSeaLevel"), QStringLiteral("1,5353"));
+    EXPECT_EQ(c->figure("cfVacuum"), QStringLiteral("1,6672"));
+    EXPECT_EQ(c->figure("thrustSeaLevel"), QStringLiteral("2411,7"));
+    EXPECT_FALSE(c->statusText().contains(QStringLiteral("поток отрывается")));
+    EXPECT_TRUE(w.hasSeries(c->thrustChart(), QStringLiteral("тяга")));
+    EXPECT_FALSE(w.hasSeries(c->thrustChart(), QStringLiteral("отрыв потока")));
+    EXPECT_GT(c->mapCellsInRange(), 0);
+
+    // Designed for 10 km, fired at sea level: the flow separates.
+    w.compute({"10", "10", "1.24", "5", "10000"});
+    EXPECT_TRUE(c->statusText().contains(QStringLiteral("У земли поток отрывается")));
+    EXPECT_TRUE(w.hasSeries(c->thrustChart(), QStringLiteral("отрыв потока")));
+    EXPECT_NE(c->figure("cfSeaLevel"), QStringLiteral("1,5353"));
+
+    // Clear asks whether to save the typed design first: no.
+    QTimer::singleShot(50, [] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+                box->button(QMessageBox::No)->click();
+        }
+    });
+    w.form.action("mnuEditCls")->trigger();
+    w.settle();
+    EXPECT_EQ(c->figure("mach"), QStringLiteral("—"));
+    EXPECT_TRUE(c->statusText().startsWith(QStringLiteral("Нет рассчитанного сопла")));
+    EXPECT_EQ(c->mapCellsInRange(), 0);
+}
+
+// Refused at 4 MPa (Qa 9, sea level): the window says why and what would work, and the sheet
+// shows the same instead of asking to fill fields that are filled.
+TEST(Characteristics, ARefusedDesignSaysWhy) {
+    Window w('.');
+    const QImage blankPrompt = w.form.sheet()->image().copy();
+    w.compute({"10", "9", "1.24", "4", "0", "30", "45"});
+    ASSERT_FALSE(w.state.InRange);
+    CharacteristicsWindow* c = w.open();
+    EXPECT_EQ(c->figure("thrustDesign"), QStringLiteral("—"));
+    const QString status = c->statusText();
+    EXPECT_TRUE(status.contains(QStringLiteral("Нерасчетный режим")));
+    EXPECT_TRUE(status.contains(QStringLiteral("вне графика длины диффузора для Qa = 9°")));
+    EXPECT_TRUE(
+        status.contains(QStringLiteral("При H = 0 м расчетный режим при Pк от 4.32 до "
+                                       "30 МПа;")))
+        << status.toStdString();
+    EXPECT_GT(c->mapCellsInRange(), 0);
+    EXPECT_NE(w.form.sheet()->image(), blankPrompt);
+}
+
+}  // namespace
+}  // namespace tavro
