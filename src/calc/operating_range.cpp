@@ -204,7 +204,13 @@ double mapTop(const DesignState& design) {
     for (const Interval& i : hSpans(probe, static_cast<float>(kPkScanTo)))
         top = std::max(top, i.hi);
     top *= 1.1;
-    const double step = std::pow(10.0, std::floor(std::log10(top))) / 2;
+    // Up to a multiple of a round step (1, 2 or 5 times a power of ten) of about a fifth.
+    const double power = std::pow(10.0, std::floor(std::log10(top / 5)));
+    double step = power;
+    for (double m : {2.0, 5.0, 10.0}) {
+        if (step >= top / 5) break;
+        step = m * power;
+    }
     return std::min(kHScanTo, std::ceil(top / step) * step);
 }
 

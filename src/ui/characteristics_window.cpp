@@ -13,6 +13,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "core.h"
@@ -80,6 +81,23 @@ QValueAxis* axis(QChart* chart, Qt::Alignment where, const QString& title, doubl
     a->setLabelFormat(QString::fromLatin1(format));
     chart->addAxis(a, where);
     return a;
+}
+
+// Ticks at round values (1, 2 or 5 times a power of ten), about five along the axis.
+void roundTicks(QValueAxis* a) {
+    const double span = a->max() - a->min();
+    if (!(span > 0)) return;
+    const double raw = span / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = power;
+    for (double m : {2.0, 5.0, 10.0}) {
+        if (step >= raw) break;
+        step = m * power;
+    }
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(0);
+    a->setTickInterval(step);
+    a->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 void attach(QChart* chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y) {
@@ -201,10 +219,9 @@ CharacteristicsWindow::CharacteristicsWindow(QWidget* parent, char decimalSepara
     auto* all = new QHBoxLayout(this);
     auto* leftPane = new QWidget(this);
     leftPane->setLayout(left);
-    leftPane->setFixedWidth(360);
-    all->addWidget(leftPane);
+    all->addWidget(leftPane, 0);
     all->addLayout(right, 1);
-    resize(960, 660);
+    resize(1000, 660);
     clearFigures();
 }
 
@@ -259,7 +276,8 @@ void CharacteristicsWindow::showDesign(const DesignState& design) {
         return;
     }
     clearFigures();
-    replaceChart(thrustView_, newChart(QStringLiteral("Тяга по высоте"), sep_));
+    replaceChart(thrustView_,
+                 newChart(QStringLiteral("Тяга по высоте: нет рассчитанного сопла"), sep_));
     if (!design.InRange) {
         QString html = QStringLiteral("<b>Нерасчетный режим</b>");
         for (const std::string& line : offDesignLines(design, operatingRanges(design), sep_))
@@ -308,6 +326,7 @@ void CharacteristicsWindow::showThrust(const DesignState& d) {
     QValueAxis* y = axis(chart, Qt::AlignLeft, QStringLiteral("тяга, Н"), lo - 0.05 * (hi - lo),
                          hi + 0.05 * (hi - lo), "%.0f");
     y->applyNiceNumbers();
+    roundTicks(x);
     const double ceiling = separationCeiling(d) / 1000;
     if (ceiling > 0) {
         attach(chart,
@@ -341,11 +360,10 @@ void CharacteristicsWindow::showMap(const DesignState& design) {
     chart->setBackgroundVisible(false);
     QValueAxis* x = axis(chart, Qt::AlignBottom, QStringLiteral("давление в камере Pк, МПа"),
                          m.pkFrom, m.pkTo, "%.0f");
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(0);
-    x->setTickInterval(5);
+    roundTicks(x);
     QValueAxis* y = axis(chart, Qt::AlignLeft, QStringLiteral("высота H, км"), m.hFrom / 1000,
-                         m.hTo / 1000, top >= 10000 ? "%.0f" : "%.1f");
+                         m.hTo / 1000, "%.0f");
+    roundTicks(y);
     attach(chart, band(QStringLiteral("расчетный режим"), kInRange, 0, 0, 0, 0), x, y);
     attach(chart,
            marker(QStringLiteral("проект"), design.InRange ? QColor(240, 160, 0) : kWarning,

@@ -18,6 +18,7 @@
 #include "characteristics_window.h"
 #include "document_commands.h"
 #include "form1.h"
+#include "qt_prompts.h"
 #include "sheet_output.h"
 #include "sheet_widget.h"
 
@@ -140,6 +141,35 @@ TEST(Characteristics, ARefusedDesignSaysWhy) {
         << status.toStdString();
     EXPECT_GT(c->mapCellsInRange(), 0);
     EXPECT_NE(w.form.sheet()->image(), blankPrompt);
+}
+
+// The off-design box keeps its words and shows the detail under them.
+TEST(Characteristics, TheNoticeShowsItsDetailUnderItsText) {
+    QtPrompts prompts(nullptr);
+    QString seen;
+    QTimer::singleShot(50, [&seen] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                seen = box->windowTitle() + "|" + box->text() + "|" + box->informativeText();
+                box->accept();
+            }
+        }
+    });
+    prompts.noticeWithDetail("Текст.\r\nВторая строка.", "Причина.\r\nЧто работает.",
+                             "Нерасчетный режим", Icon::Critical);
+    EXPECT_EQ(seen, QStringLiteral("Нерасчетный режим|Текст.\nВторая строка.|Причина.\nЧто "
+                                   "работает."));
+    // The next box has no detail left over.
+    QTimer::singleShot(50, [&seen] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                seen = box->informativeText();
+                box->accept();
+            }
+        }
+    });
+    prompts.messageBox("Другой.", "Другой", Buttons::Ok, Icon::Information);
+    EXPECT_EQ(seen, QString());
 }
 
 }  // namespace
