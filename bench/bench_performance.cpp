@@ -49,7 +49,7 @@ void BM_operatingMap(benchmark::State& bench) {
     const tavro::DesignState d = example(5, 0);
     for (auto _ : bench) {
         const double top = tavro::mapTop(d);
-        benchmark::DoNotOptimize(tavro::operatingMap(d, top, 120, 80));
+        benchmark::DoNotOptimize(tavro::operatingMap(d, top));
     }
 }
 BENCHMARK(BM_operatingMap)->Unit(benchmark::kMillisecond);

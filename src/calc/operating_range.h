@@ -61,6 +61,10 @@ struct OperatingMap {
 // altitude in range at the highest chamber pressure, rounded up to a round number.
 double mapTop(const DesignState& design);
 
-OperatingMap operatingMap(const DesignState& design, double hTo, int columns, int rows);
+// The window's map: a column per 0.25 MPa.
+constexpr int kMapColumns = 118, kMapRows = 80;
+
+OperatingMap operatingMap(const DesignState& design, double hTo, int columns = kMapColumns,
+                          int rows = kMapRows);
 
 }  // namespace tavro

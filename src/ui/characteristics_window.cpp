@@ -29,9 +29,6 @@ const QColor kInRange(150, 215, 150);
 const QColor kSeparated(230, 60, 60, 60);
 const QColor kWarning(192, 0, 0);
 
-constexpr int kMapColumns = 118;  // a cell per 0.25 MPa
-constexpr int kMapRows = 80;
-
 struct FigureRow {
     const char* key;
     const char* caption;

@@ -17,7 +17,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat 
 desktop=share/applications/io.github.tavro.nozzle.desktop
 metainfo=share/metainfo/io.github.tavro.nozzle.metainfo.xml
 for f in bin/tavro-nozzle bin/tavro-nozzle-cli lib/tavro-nozzle/libsavtojpg.so "$desktop" \
-    "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg; do
+    "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg share/doc/tavro-nozzle/copyright; do
     [[ -f $prefix/$f ]] || fail "not installed: $f"
 done
 [[ ! -e $prefix/bin/libsavtojpg.so ]] || fail "the JPEG module lies in bin/"

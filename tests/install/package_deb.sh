@@ -20,13 +20,13 @@ dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/files"
 for f in ./usr/bin/tavro-nozzle ./usr/bin/tavro-nozzle-cli ./usr/lib/tavro-nozzle/libsavtojpg.so \
     ./usr/share/applications/io.github.tavro.nozzle.desktop \
     ./usr/share/icons/hicolor/scalable/apps/tavro-nozzle.svg \
-    ./usr/share/metainfo/io.github.tavro.nozzle.metainfo.xml; do
+    ./usr/share/metainfo/io.github.tavro.nozzle.metainfo.xml ./usr/share/doc/tavro-nozzle/copyright; do
     grep -qxF "$f" "$work/files" || fail "the package lacks $f"
 done
 
 [[ $(dpkg-deb -f "$deb" Package) == tavro-nozzle ]] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libjpeg62-turbo libc6; do
+for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6charts6 libjpeg62-turbo libc6; do
     [[ $depends == *"$lib "* || $depends == *"$lib," || $depends == *"$lib" ]] ||
         fail "Depends lacks $lib: $depends"
 done
