@@ -59,10 +59,8 @@ double separationCeiling(const DesignState& d) {
         return pe < kSeparationRatio * AirPressure(static_cast<float>(h));
     };
     if (!separated(0)) return 0;
-    // The ambient pressure falls with altitude up to 90 km; at the design altitude it equals
-    // the exit pressure, where the flow is attached.
-    double lo = 0, hi = std::max(static_cast<double>(d.H), 1.0);
-    while (separated(hi) && hi < 90000) hi = std::min(90000.0, hi * 2);
+    // At the design altitude the ambient pressure equals the exit pressure: attached flow.
+    double lo = 0, hi = d.H;
     for (int i = 0; i < 40 && hi - lo > 0.1; ++i) {
         const double m = (lo + hi) / 2;
         (separated(m) ? lo : hi) = m;
