@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "faults.h"
+#include "pi.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // An arc is followed by chords of under 6 degrees, which keep within 0.13 % of its radius
 // of it: a fraction of the margin kept from the sheet's edges.
 constexpr int kChordsPerCircle = 64;

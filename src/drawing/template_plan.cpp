@@ -7,13 +7,13 @@
 #include <utility>
 
 #include "faults.h"
+#include "pi.h"
 #include "sheet_fit.h"
 #include "sheet_parts.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Room kept between a placed text or bar and any line of the drawing, and between two of them.
 constexpr double kClearance = 1.5;
 constexpr double kGap = 1;
