@@ -5,28 +5,19 @@
 #include <cstdlib>
 
 #include "characteristics_window.h"
-#include "core.h"
+#include "example_design.h"
 
 namespace {
 
-tavro::DesignState design(float pk) {
-    tavro::DesignState d;
-    d.Rkr = 10;
-    d.Qa = 10;
-    d.k = 1.24f;
-    d.Pk = pk;
-    d.H = 0;
-    d.Rc = 30;
-    d.Qc = 45;
-    d.InRange = true;
-    tavro::checkCore(d);
-    return d;
+tavro::DesignState design(const char* pk) {
+    return tavro::test::computedExample(
+        {{tavro::kRowPk, pk}, {tavro::kRowRc, "30"}, {tavro::kRowQc, "45"}});
 }
 
 // Two designs in turn, since the window skips a design it already shows.
 void BM_showDesign(benchmark::State& bench) {
     tavro::CharacteristicsWindow window(nullptr, '.');
-    const tavro::DesignState designs[] = {design(5), design(6)};
+    const tavro::DesignState designs[] = {design("5"), design("6")};
     int i = 0;
     for (auto _ : bench) window.showDesign(designs[i++ % 2]);
 }

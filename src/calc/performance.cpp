@@ -6,12 +6,10 @@
 #include <cmath>
 
 #include "physics.h"
+#include "pi.h"
 
 namespace tavro {
 namespace {
-
-// The throat area in mm² times a pressure in MPa is a force in N.
-constexpr double kPi = 3.14159265358979323846;
 
 constexpr double kCurveTop = 30000;  // m
 constexpr double kCurveStep = 500;   // m

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core.h"
+#include "example_design.h"
 #include "operating_range.h"
 #include "performance.h"
 #include "physics.h"
@@ -14,18 +15,11 @@
 namespace tavro {
 namespace {
 
-DesignState computed(float Rkr, float Qa, float k, float Pk, float H) {
-    DesignState d;
-    d.Rkr = Rkr;
-    d.Qa = Qa;
-    d.k = k;
-    d.Pk = Pk;
-    d.H = H;
-    d.Rc = 30;
-    d.Qc = 45;
-    d.InRange = true;
-    checkCore(d);
-    return d;
+// The example design with Rc 30 and Qc 45 and the given exit angle, chamber pressure and
+// altitude, computed as the program computes it.
+DesignState computed(const char* Qa, const char* Pk, const char* H) {
+    return test::computedExample(
+        {{kRowQa, Qa}, {kRowPk, Pk}, {kRowH, H}, {kRowRc, "30"}, {kRowQc, "45"}});
 }
 
 // An ideal nozzle fully expanded from pc to pe, as the figures read it.
@@ -61,7 +55,7 @@ TEST(Performance, NacaReport1135) {
 }
 
 TEST(Performance, ExampleDesignAtSeaLevel) {
-    const DesignState d = computed(10, 10, 1.24f, 5, 0);
+    const DesignState d = computed("10", "5", "0");
     ASSERT_TRUE(d.InRange);
     const Performance p = performanceOf(d);
     EXPECT_NEAR(p.cfSeaLevel, 1.5353, 1e-4);
@@ -75,7 +69,7 @@ TEST(Performance, ExampleDesignAtSeaLevel) {
 
 // Designed for 10 km, fired at sea level: the exit pressure is a quarter of the ambient.
 TEST(Performance, HighAltitudeNozzleSeparatesAtSeaLevel) {
-    const DesignState d = computed(10, 10, 1.24f, 5, 10000);
+    const DesignState d = computed("10", "5", "10000");
     ASSERT_TRUE(d.InRange);
     const Performance p = performanceOf(d);
     EXPECT_NEAR(p.exitOverAmbientSeaLevel, 0.026398 / 0.101325, 1e-3);
@@ -83,20 +77,20 @@ TEST(Performance, HighAltitudeNozzleSeparatesAtSeaLevel) {
     // Separated wherever the ambient pressure exceeds 2.5 times the exit pressure.
     const double ceiling = separationCeiling(d);
     EXPECT_NEAR(AirPressure(static_cast<float>(ceiling)), d.Pa / kSeparationRatio, 1e-5);
-    EXPECT_EQ(separationCeiling(computed(10, 10, 1.24f, 5, 0)), 0);
+    EXPECT_EQ(separationCeiling(computed("10", "5", "0")), 0);
     EXPECT_LT(p.cfSeaLevel, p.cfDesign);
     EXPECT_GT(p.cfVacuum, p.cfDesign);
 }
 
 TEST(Performance, ThrustCurve) {
-    const DesignState d = computed(10, 10, 1.24f, 5, 1234);
+    const DesignState d = computed("10", "5", "1234");
     const std::vector<ThrustPoint> curve = thrustCurve(d);
     ASSERT_EQ(curve.size(), 62u);  // 0 to 30000 every 500 m, and the design altitude
     EXPECT_EQ(curve[2].altitude, 1000);
     EXPECT_EQ(curve[3].altitude, 1234);
     EXPECT_NEAR(curve[3].cf, performanceOf(d).cfDesign, 1e-6);
     for (size_t i = 1; i < curve.size(); ++i) EXPECT_GT(curve[i].thrust, curve[i - 1].thrust);
-    EXPECT_EQ(thrustCurve(computed(10, 10, 1.24f, 5, 0)).size(), 61u);
+    EXPECT_EQ(thrustCurve(computed("10", "5", "0")).size(), 61u);
 
     const std::string csv = thrustCurveCsv(curve, ',');
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF\"высота, м\";", 0), 0u);
@@ -105,21 +99,21 @@ TEST(Performance, ThrustCurve) {
 
 struct RefusedCase {
     const char* name;
-    float Qa, Pk, H;
+    const char *Qa, *Pk, *H;
     CoreCheck why;
 };
 
 // A range end computes, and a step beyond it (inside the scanned span) does not.
 TEST(OperatingRanges, EndsComputeAndStepsBeyondDoNot) {
     const RefusedCase cases[] = {
-        {"amateur chamber pressure", 9, 4, 0, CoreCheck::OutsideChart},
-        {"chamber below the ambient", 10, 0.09f, 0, CoreCheck::NoExpansion},
-        {"computes", 10, 5, 0, CoreCheck::Passed},
-        {"wall that cannot be made", 9, 30, 2000, CoreCheck::WallNotBuildable},
+        {"amateur chamber pressure", "9", "4", "0", CoreCheck::OutsideChart},
+        {"chamber below the ambient", "10", "0.09", "0", CoreCheck::NoExpansion},
+        {"computes", "10", "5", "0", CoreCheck::Passed},
+        {"wall that cannot be made", "9", "30", "2000", CoreCheck::WallNotBuildable},
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const DesignState d = computed(10, c.Qa, 1.24f, c.Pk, c.H);
+        const DesignState d = computed(c.Qa, c.Pk, c.H);
         const OperatingRanges r = operatingRanges(d);
         EXPECT_EQ(r.check, c.why);
         // Below the ambient pressure at sea level, the model's thin air works twice: in the
@@ -144,7 +138,7 @@ TEST(OperatingRanges, EndsComputeAndStepsBeyondDoNot) {
 
 // Rkr=10 Qa=9 k=1.24 at sea level is refused at 4 MPa and works at 4.5 MPa.
 TEST(OperatingRanges, ExplainsTheRefusal) {
-    const DesignState d = computed(10, 9, 1.24f, 4, 0);
+    const DesignState d = computed("9", "4", "0");
     ASSERT_FALSE(d.InRange);
     const OperatingRanges r = operatingRanges(d);
     ASSERT_EQ(r.pk.size(), 1u);
@@ -163,7 +157,7 @@ TEST(OperatingRanges, ExplainsTheRefusal) {
 // The map and the one-dimensional scan run the same calculation: they agree away from the
 // span ends.
 TEST(OperatingRanges, MapAgreesWithTheScan) {
-    const DesignState d = computed(10, 10, 1.24f, 5, 0);
+    const DesignState d = computed("10", "5", "0");
     const double top = mapTop(d);
     EXPECT_GE(top, 1000);
     const OperatingMap m = operatingMap(d, top, 40, 20);
