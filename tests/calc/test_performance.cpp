@@ -118,20 +118,30 @@ TEST(OperatingRanges, EndsComputeAndStepsBeyondDoNot) {
         EXPECT_EQ(r.check, c.why);
         // Below the ambient pressure at sea level, the model's thin air works twice: in the
         // stratosphere and where its pressure rises again above 120 km.
-        if (c.why == CoreCheck::NoExpansion) EXPECT_EQ(r.h.size(), 2u);
+        if (c.why == CoreCheck::NoExpansion) {
+            EXPECT_EQ(r.h.size(), 2u);
+        }
         ASSERT_FALSE(r.pk.empty());
         ASSERT_FALSE(r.h.empty());
         for (const Interval& i : r.pk) {
             EXPECT_TRUE(inRangeAt(d, i.lo, d.H));
             EXPECT_TRUE(inRangeAt(d, i.hi, d.H));
-            if (i.lo > kPkScanFrom) EXPECT_FALSE(inRangeAt(d, i.lo - kPkStep, d.H)) << i.lo;
-            if (i.hi < kPkScanTo) EXPECT_FALSE(inRangeAt(d, i.hi + kPkStep, d.H)) << i.hi;
+            if (i.lo > kPkScanFrom) {
+                EXPECT_FALSE(inRangeAt(d, i.lo - kPkStep, d.H)) << i.lo;
+            }
+            if (i.hi < kPkScanTo) {
+                EXPECT_FALSE(inRangeAt(d, i.hi + kPkStep, d.H)) << i.hi;
+            }
         }
         for (const Interval& i : r.h) {
             EXPECT_TRUE(inRangeAt(d, d.Pk, i.lo));
             EXPECT_TRUE(inRangeAt(d, d.Pk, i.hi));
-            if (i.lo > kHScanFrom) EXPECT_FALSE(inRangeAt(d, d.Pk, i.lo - kHStep)) << i.lo;
-            if (i.hi < kHScanTo) EXPECT_FALSE(inRangeAt(d, d.Pk, i.hi + kHStep)) << i.hi;
+            if (i.lo > kHScanFrom) {
+                EXPECT_FALSE(inRangeAt(d, d.Pk, i.lo - kHStep)) << i.lo;
+            }
+            if (i.hi < kHScanTo) {
+                EXPECT_FALSE(inRangeAt(d, d.Pk, i.hi + kHStep)) << i.hi;
+            }
         }
     }
 }
