@@ -5,12 +5,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -205,10 +207,10 @@ CharacteristicsWindow::CharacteristicsWindow(QWidget* parent, char decimalSepara
 
     thrustView_ = new QChartView(new QChart, this);
     thrustView_->setRenderHint(QPainter::Antialiasing);
-    thrustView_->setMinimumSize(520, 280);
+    thrustView_->setMinimumSize(320, 220);
     mapView_ = new OperatingMapView(new QChart, this);
     mapView_->setRenderHint(QPainter::Antialiasing);
-    mapView_->setMinimumSize(520, 280);
+    mapView_->setMinimumSize(320, 220);
     auto* right = new QVBoxLayout;
     right->addWidget(thrustView_, 1);
     right->addWidget(mapView_, 1);
@@ -218,7 +220,11 @@ CharacteristicsWindow::CharacteristicsWindow(QWidget* parent, char decimalSepara
     leftPane->setLayout(left);
     all->addWidget(leftPane, 0);
     all->addLayout(right, 1);
-    resize(1000, 660);
+    // As large as the plots deserve, but never larger than the screen (800 x 600 included).
+    QSize size(1000, 660);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size.expandedTo(minimumSizeHint()));
     clearFigures();
 }
 

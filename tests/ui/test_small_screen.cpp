@@ -1,7 +1,9 @@
 // The main window on a small screen: captions and numbers shrink to fit their rows, never clip.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -10,6 +12,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "characteristics_window.h"
+#include "example_design.h"
 #include "faults.h"
 #include "form1.h"
 #include "layout.h"
@@ -49,6 +53,27 @@ TEST(SmallScreen, EveryCaptionAndResultFits) {
     // Where the rows were too small, the text is smaller; elsewhere it keeps its size.
     EXPECT_LT(form.label(kRowLLa)->font().pointSizeF(), 9.75);
     EXPECT_EQ(form.label(kRowQm)->font().pointSizeF(), 9.75);
+}
+
+// The characteristics window fits the small screen with every caption and figure whole.
+TEST(SmallScreen, CharacteristicsWindowFits) {
+    DesignState state = test::computedExample();
+    Form1 form(state, QDir::tempPath().toStdString(), '.');
+    form.action("mnuCalcFigures")->trigger();
+    CharacteristicsWindow* w = form.characteristics();
+    ASSERT_NE(w, nullptr);
+    w->showDesign(state);
+    QCoreApplication::processEvents();
+    EXPECT_LE(w->frameGeometry().width(), 800);
+    EXPECT_LE(w->frameGeometry().height(), 600);
+    int labels = 0;
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->wordWrap() || l->text().isEmpty()) continue;
+        EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width())
+            << l->text().toStdString();
+        ++labels;
+    }
+    EXPECT_EQ(labels, 18);  // nine captions, nine figures
 }
 
 // On 1280 x 1024 and larger screens every caption keeps the size it is meant to have.
