@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
@@ -135,6 +137,15 @@ QScatterSeries* marker(const QString& name, const QColor& colour, double x, doub
     s->setMarkerSize(11);
     s->append(x, y);
     return s;
+}
+
+// A marker named beside its point rather than in the legend, which a narrow plot would cut.
+void attachNamed(QChart* chart, QScatterSeries* series, QValueAxis* x, QValueAxis* y) {
+    series->setPointLabelsFormat(series->name());
+    series->setPointLabelsVisible(true);
+    series->setPointLabelsClipping(false);
+    attach(chart, series, x, y);
+    for (QLegendMarker* m : chart->legend()->markers(series)) m->setVisible(false);
 }
 
 void replaceChart(QChartView* view, QChart* chart) {
@@ -337,14 +348,14 @@ void CharacteristicsWindow::showThrust(const DesignState& d) {
                y);
     }
     attach(chart, line, x, y);
-    attach(chart,
-           marker(QStringLiteral("у земли"), QColor(40, 90, 200), 0, curve.front().thrust,
-                  QScatterSeries::MarkerShapeCircle),
-           x, y);
-    attach(chart,
-           marker(QStringLiteral("на расчетной высоте"), QColor(240, 160, 0), d.H / 1000.0, design,
-                  QScatterSeries::MarkerShapeRectangle),
-           x, y);
+    attachNamed(chart,
+                marker(QStringLiteral("у земли"), QColor(40, 90, 200), 0, curve.front().thrust,
+                       QScatterSeries::MarkerShapeCircle),
+                x, y);
+    attachNamed(chart,
+                marker(QStringLiteral("расчетная высота"), QColor(240, 160, 0), d.H / 1000.0,
+                       design, QScatterSeries::MarkerShapeRectangle),
+                x, y);
     replaceChart(thrustView_, chart);
 }
 
