@@ -1,6 +1,8 @@
 // Cost of the four workshop files of one design: DXF, SVG, STL and the station table together.
 #include <benchmark/benchmark.h>
 
+#include <iostream>
+
 #include "contour.h"
 #include "core.h"
 #include "design_state.h"
@@ -18,7 +20,8 @@ void BM_WorkshopFiles(benchmark::State& bench) {
     design.Rc = 30;
     design.Qc = 45;
     design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::StreamReporter reporter(std::cerr);
+    tavro::sCore(design, fields, '.', reporter);
     size_t bytes = 0;
     for (auto _ : bench) {
         const auto contour = tavro::contourOf(design);

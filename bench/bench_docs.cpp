@@ -1,6 +1,8 @@
 // Cost of saving and loading a full nozzle design through a real file.
 #include <benchmark/benchmark.h>
 
+#include <iostream>
+
 #include <QTemporaryDir>
 
 #include "core.h"
@@ -24,7 +26,8 @@ tavro::FieldTable fullDesign() {
     tavro::DesignState state;
     state.InRange = true;
     tavro::loadDesignValues(state, fields);
-    tavro::sCore(state, fields, '.');
+    tavro::StreamReporter reporter(std::cerr);
+    tavro::sCore(state, fields, '.', reporter);
     return fields;
 }
 

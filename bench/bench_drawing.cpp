@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <iostream>
 
 #include "core.h"
 #include "design_state.h"
@@ -28,11 +29,13 @@ void BM_RebuilderWindow(benchmark::State& bench) {
     design.Rc = static_cast<float>(bench.range(0));
     design.Qc = static_cast<float>(bench.range(1));
     design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::StreamReporter reporter(std::cerr);
+    tavro::sCore(design, fields, '.', reporter);
     QImage image(700, 1000, QImage::Format_RGB32);
     tavro::PainterTarget sheet(image);
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.'));
+        benchmark::DoNotOptimize(
+            tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.', reporter));
         sheet.release();
     }
 }
@@ -51,7 +54,8 @@ void BM_TemplatePdf20Pages(benchmark::State& bench) {
     design.Pk = 9.4f;
     design.H = 10000;
     design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::StreamReporter reporter(std::cerr);
+    tavro::sCore(design, fields, '.', reporter);
     size_t pages = 0, bytes = 0;
     for (auto _ : bench) {
         QByteArray pdf;
@@ -59,15 +63,15 @@ void BM_TemplatePdf20Pages(benchmark::State& bench) {
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setResolution(600);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            tavro::setUpPdf(writer, 600,
+                            tavro::pdfPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait));
             tavro::Output output(tavro::OutputMode::Template);
-            const tavro::TemplatePlan plan = tavro::planForPaper(writer, design, 10);
+            const tavro::TemplatePlan plan =
+                tavro::planForPaper(writer, design, tavro::kPageFontPoints);
             output.plan = &plan;
             pages = plan.pages.size();
-            tavro::PainterTarget page(writer, {}, 10);
-            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.'));
+            tavro::PainterTarget page(writer, {});
+            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.', reporter));
         }
         bytes = static_cast<size_t>(pdf.size());
     }

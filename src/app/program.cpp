@@ -7,10 +7,8 @@
 
 #include "desktop.h"
 #include "document_commands.h"
-#include "faults.h"
 #include "form1.h"
 #include "program.h"
-#include "rebuilder.h"
 #include "sheet_output.h"
 
 namespace {
@@ -56,15 +54,7 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     DesignState state;
     Form1 form(state, appDir, sep);
     // Run-time errors and the off-design notice are the window's message boxes.
-    Prompts& prompts = form.prompts();
-    setErrorReporter([&prompts](const std::string& block) {
-        prompts.messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok,
-                           Icon::Critical);
-    });
-    setOffDesignNotifier([&prompts](const std::string& title, const std::string& text) {
-        prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
-    });
-    QtSheetOutput output(state, appDir, sep);
+    QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
     if (quitAfterFirstDrawing) {
@@ -72,10 +62,7 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     }
     form.Form_Load();
     form.show();
-    const int status = app.exec();
-    setErrorReporter(nullptr);
-    setOffDesignNotifier(nullptr);
-    return status;
+    return app.exec();
 }
 
 }  // namespace tavro

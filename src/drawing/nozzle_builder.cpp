@@ -189,22 +189,22 @@ void drawContour(DrawingTarget& target, const DesignState& state, float scale) {
     contour(target, state, profileOf(state, scale));
 }
 
-void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,
-                char decimalSeparator) {
+void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                int width, char decimalSeparator) {
     const Profile p = profileOf(state, scale);
     target.setDrawWidth(width);
     target.setDrawStyle(kSolid);
     contour(target, state, p);
-    if (!tmpl) dimensions(target, state, p, decimalSeparator);
+    if (rulesOf(mode).dimensions) dimensions(target, state, p, decimalSeparator);
 }
 
-bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, bool tmpl,
-                   int width, char decimalSeparator) {
+bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                   int width, char decimalSeparator, Reporter& reporter) {
     try {
-        drawNozzle(target, state, scale, tmpl, width, decimalSeparator);
+        drawNozzle(target, state, scale, mode, width, decimalSeparator);
         return true;
     } catch (const CalcFault&) {
-        reportError("NozzleBuilder");
+        reporter.reportError("NozzleBuilder");
         return false;
     }
 }

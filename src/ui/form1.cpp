@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -219,10 +218,11 @@ void Form1::setMenuHandler(const std::string& name, std::function<void()> handle
 }
 
 void Form1::Form_Load() {
-    QDir::setCurrent(QString::fromStdString(appDir_));
     MainLogic::Documents docs;
     docs.readLastState = [this] { return ReadLastState(appDir_); };
-    docs.loadParams = [this](const std::string& path) { return LoadParams(path, state_, *this); };
+    docs.loadParams = [this](const std::string& path) {
+        return LoadParams(pathInAppDir(appDir_, path), state_, *this);
+    };
     logic_.Form_Load(docs);
     applyLayout();
     // SetCaptions
@@ -347,7 +347,7 @@ void Form1::redrawSheet() {
     if (!sheetTarget_) return;
     if (Rebuilder(*sheetTarget_, state_,
                   Output(OutputMode::Window, PainterTarget::systemButtonFace()),
-                  logic_.decimalSeparator()) == RebuildOutcome::OffDesign) {
+                  logic_.decimalSeparator(), prompts_) == RebuildOutcome::OffDesign) {
         showBlankSheet();
         return;
     }

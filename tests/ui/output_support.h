@@ -14,6 +14,7 @@
 #include "inputs.h"
 #include "painter_target.h"
 #include "rebuilder.h"
+#include "recording_reporter.h"
 
 namespace tavro::test {
 
@@ -34,7 +35,8 @@ inline DesignState exampleDesign(const std::string& rc = "30", const std::string
     DesignState state;
     state.InRange = true;
     loadDesignValues(state, fields);
-    sCore(state, fields, '.');
+    FailOnReport noReports;
+    sCore(state, fields, '.', noReports);
     return state;
 }
 
@@ -45,7 +47,8 @@ inline QImage drawnSheet(int width, int height) {
     DesignState s = exampleDesign();
     {
         PainterTarget sheet(image);
-        const RebuildOutcome outcome = Rebuilder(sheet, s, OutputMode::Window, '.');
+        FailOnReport noReports;
+        const RebuildOutcome outcome = Rebuilder(sheet, s, OutputMode::Window, '.', noReports);
         EXPECT_EQ(outcome, RebuildOutcome::Drawn);
     }
     return image;
