@@ -46,7 +46,6 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.nozzle"));
-    QApplication::setWindowIcon(programIcon());
     installQtTranslations(app);
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
@@ -60,6 +59,9 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     if (quitAfterFirstDrawing) {
         form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
+    // The icon is drawn from its picture at every size a desktop asks for: the window shows
+    // first and takes it a moment later.
+    form.afterFirstFrame = [] { QApplication::setWindowIcon(programIcon()); };
     form.Form_Load();
     form.show();
     return app.exec();

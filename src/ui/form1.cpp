@@ -237,18 +237,28 @@ void Form1::Form_Load() {
 void Form1::fitTexts() {
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* lab = label(r);
-        lab->setFont(fittingFont(captionFont(r), lab->text(), lab->size()));
+        fitInto(lab, captionFits_[static_cast<size_t>(r)], captionFont(r), lab->text(),
+                lab->size());
         fitField(r);
     }
 }
 
 void Form1::fitField(int row) {
+    // Texts loaded before the first layout are fitted by it, to the boxes they will have.
+    if (!laidOut_) return;
     QLineEdit* f = field(row);
     QSize box = lineEditTextBox(*f, f->size());
     // The title and the note are free text that scrolls in its field: only its height must fit.
     // A number is read whole.
     if (row == kRowTitle || row == kRowNote) box.setWidth(QWIDGETSIZE_MAX);
-    f->setFont(fittingFont(fieldFont(row), f->text(), box));
+    fitInto(f, fieldFits_[static_cast<size_t>(row)], fieldFont(row), f->text(), box);
+}
+
+void Form1::fitInto(QWidget* w, Fitted& last, const QFont& nominal, const QString& text,
+                    QSize box) {
+    if (box.isValid() && last.box == box && last.text == text) return;
+    last = {text, box};
+    w->setFont(fittingFont(nominal, text, box));
 }
 
 void Form1::applyLayout() {
@@ -277,6 +287,7 @@ void Form1::applyLayout() {
     Picture1_->move(L.sheet.left, L.sheet.top);
     Picture1_->show();
     sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
+    laidOut_ = true;
 }
 
 std::string Form1::text(int row) const {
@@ -435,6 +446,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !framePainted_) {
+        framePainted_ = true;
+        // A window closed meanwhile needs nothing more.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame && isVisible()) afterFirstFrame();
+        });
+    }
     // The first showing counts as an activation even where no window manager activates it.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
         if (event->type() == QEvent::Show) {
