@@ -78,6 +78,10 @@ void DocumentCommands::takeFieldTexts() {
     for (int r = 0; r < kRowCount; ++r) s_.SavedFields[static_cast<size_t>(r)].text = view_.text(r);
 }
 
+std::string DocumentCommands::onDisk(const std::string& path) const {
+    return pathInAppDir(appDir_, path);
+}
+
 // last.srd names only a file that is there: a name whose save failed, or a file deleted
 // meanwhile, would make the next start open nothing.
 void DocumentCommands::writeLastState() {
@@ -242,10 +246,6 @@ std::string DocumentCommands::jpegFailureText() const {
 
 // The export commands: a name with overwrite control, the write, and "Сохранено" or the reason
 // it failed.
-std::string DocumentCommands::onDisk(const std::string& path) const {
-    return pathInAppDir(appDir_, path);
-}
-
 bool DocumentCommands::exportPicture(const char* filter, bool jpeg) {
     std::string path;
     if (!output_ || chooseSaveName(prompts_, filter, PictureBaseName(s_.DocumentPath, appDir_),
