@@ -7,11 +7,8 @@
 
 #include "desktop.h"
 #include "document_commands.h"
-#include "faults.h"
 #include "form1.h"
-#include "operating_range.h"
 #include "program.h"
-#include "rebuilder.h"
 #include "sheet_output.h"
 
 namespace {
@@ -49,7 +46,6 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.nozzle"));
-    QApplication::setWindowIcon(programIcon());
     installQtTranslations(app);
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
@@ -57,28 +53,18 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     DesignState state;
     Form1 form(state, appDir, sep);
     // Run-time errors and the off-design notice are the window's message boxes.
-    Prompts& prompts = form.prompts();
-    setErrorReporter([&prompts](const std::string& block) {
-        prompts.messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok,
-                           Icon::Critical);
-    });
-    // The off-design notice says why, and which chamber pressures and altitudes would work.
-    setOffDesignNotifier(
-        [&prompts, &state, sep](const std::string& title, const std::string& text) {
-            prompts.noticeWithDetail(text, offDesignDetail(state, sep), title, Icon::Critical);
-        });
-    QtSheetOutput output(state, appDir, sep);
+    QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
     if (quitAfterFirstDrawing) {
         form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
+    // The icon is drawn from its picture at every size a desktop asks for: the window shows
+    // first and takes it a moment later.
+    form.afterFirstFrame = [] { QApplication::setWindowIcon(programIcon()); };
     form.Form_Load();
     form.show();
-    const int status = app.exec();
-    setErrorReporter(nullptr);
-    setOffDesignNotifier(nullptr);
-    return status;
+    return app.exec();
 }
 
 }  // namespace tavro

@@ -21,9 +21,13 @@ class QtPrompts : public Prompts {
                       std::string& chosen) override;
     void confirmSaved() override;
     void endProgram() override;
+    // The off-design notice with the detail offDesignDetail gives, when it is set.
+    void reportOffDesign() override;
 
     // Called before one of the program's own windows (FormOk) is shown.
     std::function<void()> beforeOwnWindow;
+    // Why the design is off-design and what would work.
+    std::function<std::string()> offDesignDetail;
 
   private:
     QWidget* parent_;
@@ -37,7 +41,8 @@ QString qtFilter(const std::string& filter);
 QString filterSuffix(const std::string& filter);
 
 // Where a file dialog opens for the initial name: its folder, or homeDir when there is no name or
-// the name lies in the program's folder; a file name without a suffix gets the given one.
+// the name lies in the program's folder (where a relative name lies); a file name without a
+// suffix gets the given one.
 QString dialogStart(const std::string& initial, const QString& suffix, const QString& programDir,
                     const QString& homeDir);
 

@@ -36,7 +36,7 @@ struct Window {
     explicit Window(char separator)
         : sep(separator),
           form(state, dir.path().toStdString(), sep),
-          output(state, dir.path().toStdString(), sep),
+          output(state, dir.path().toStdString(), sep, form.prompts()),
           commands(state, form, form.prompts(), &output, dir.path().toStdString(), sep) {
         connectDocumentCommands(form, commands, output);
         form.Form_Load();
@@ -128,8 +128,24 @@ TEST(Characteristics, FollowsTheDesign) {
 TEST(Characteristics, ARefusedDesignSaysWhy) {
     Window w('.');
     const QImage blankPrompt = w.form.sheet()->image().copy();
+    QString box;
+    QTimer::singleShot(100, [&box] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* b = qobject_cast<QMessageBox*>(top); b && b->isVisible()) {
+                box = b->windowTitle() + "|" + b->text() + "|" + b->informativeText();
+                b->accept();
+            }
+        }
+    });
     w.compute({"10", "9", "1.24", "4", "0", "30", "45"});
     ASSERT_FALSE(w.state.InRange);
+    // The off-design box keeps its words and says why under them.
+    EXPECT_TRUE(box.startsWith(QStringLiteral("Нерасчетный режим|Данные не попадают")));
+    EXPECT_TRUE(box.contains(QStringLiteral("|Причина: отношение Ra/Rкр = ")));
+    EXPECT_TRUE(
+        box.contains(QStringLiteral("\nПри H = 0 м расчетный режим при Pк от 4.32 до 30 "
+                                    "МПа;\nпри Pк = 4 МПа — при H от ")))
+        << box.toStdString();
     CharacteristicsWindow* c = w.open();
     EXPECT_EQ(c->figure("thrustDesign"), QStringLiteral("—"));
     const QString status = c->statusText();
