@@ -175,24 +175,28 @@ window_height=$HEIGHT
 
 # 4 MPa is below the chamber pressures this design works at: the off-design box, then the
 # characteristics window (Ctrl+T) beside it; F4 brings the saved design back. Up four times
-# leads from the note to the chamber pressure, five Tabs from there to the compute button.
+# leads from the note to the chamber pressure, five Tabs from there to the compute button. A box
+# is named before it is mapped: the keys go to it once it can be seen.
+viewable() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+shown_now() { [[ -n $(viewable "$1") ]]; }
+answer() {
+    wait_for "the box '$1'" 10 shown_now "$1"
+    xdotool windowfocus --sync "$(viewable "$1")" key Return
+    wait_for "the box '$1' to close" 10 window_gone "$1"
+}
 focus "$main_window"
 xdotool key Up Up Up Up Home shift+End
 xdotool type 4
 xdotool key Tab Tab Tab Tab Tab space
-wait_for "the off-design box" 10 window_shown '^Нерасчетный режим$'
-xdotool windowfocus --sync "$(window '^Нерасчетный режим$')" key Return
-wait_for "the off-design box to close" 10 window_gone '^Нерасчетный режим$'
+answer '^Нерасчетный режим$'
 focus "$main_window"
 xdotool key ctrl+t
-wait_for "the characteristics window" 10 window_shown '^Характеристики сопла$'
-eval "$(xdotool getwindowgeometry --shell "$(window '^Характеристики сопла$')")"
+wait_for "the characteristics window" 10 shown_now '^Характеристики сопла$'
+eval "$(xdotool getwindowgeometry --shell "$(viewable '^Характеристики сопла$')")"
 ((WIDTH >= 800 && HEIGHT >= 500)) || fail "characteristics window ${WIDTH}x$HEIGHT"
 focus "$main_window"
 xdotool key F4
-wait_for "the restore question" 10 window_shown '^Восстановление последнего сохранения$'
-xdotool windowfocus --sync "$(window '^Восстановление последнего сохранения$')" key Return
-wait_for "the restore question to close" 10 window_gone '^Восстановление последнего сохранения$'
+answer '^Восстановление последнего сохранения$'
 
 # Ctrl+Q; everything is saved, so nothing is asked.
 focus "$main_window"
