@@ -212,8 +212,8 @@ TEST(Form1Wiring, RowsDrawWithTheFontTheirNamedFaceResolvesTo) {
         named.setPointSizeF(r.points);
         named.setBold(r.bold);
         const QFontInfo expected(named), actual(r.widget->font());
-        EXPECT_EQ(actual.family(), expected.family()) << r.named;
-        EXPECT_EQ(actual.styleName(), expected.styleName()) << r.named;
+        EXPECT_EQ(actual.family().toStdString(), expected.family().toStdString()) << r.named;
+        EXPECT_EQ(actual.styleName().toStdString(), expected.styleName().toStdString()) << r.named;
         EXPECT_EQ(actual.pixelSize(), expected.pixelSize()) << r.named;
         EXPECT_EQ(QFontMetricsF(r.widget->font()).horizontalAdvance(QStringLiteral("Rkr 0.1013")),
                   QFontMetricsF(named).horizontalAdvance(QStringLiteral("Rkr 0.1013")))
