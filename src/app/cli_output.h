@@ -15,6 +15,7 @@ struct OutputOptions {
     bool tmpl = false;
     std::string paper = "A4";  // A4, A3 or Letter
     bool landscape = false;
+    int maxPages = 200;  // a template of more pages is refused
     bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }
 };
 

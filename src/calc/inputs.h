@@ -12,11 +12,12 @@ namespace tavro {
 std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float Rc, float Qc,
                         int& row);
 
-// CheckInputs at the compute command: an input row whose text holds a number beyond single
-// precision never reached its design value, so it is rejected with that row's message.
+// CheckInputs at the compute command: an input row whose text holds no single value (beyond
+// single precision, or two decimal separators) never reached its design value, so it is rejected
+// with that row's message; rows 8 and 9 likewise, after rows 2 to 6.
 std::string CheckEntries(const DesignState& state, const Fields& fields, int& row);
 
-// Stores a number read by the field rule. A number beyond single precision leaves the value as
+// Stores a number read by the field rule. A text that holds no single value leaves the value as
 // it was and returns false.
 bool storeNumber(float& target, const std::string& text);
 

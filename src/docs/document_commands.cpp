@@ -74,6 +74,7 @@ std::string failedWriteText(const std::string& failed, const std::string& path,
 
 void DocumentCommands::markSaved() {
     s_.Modified = false;
+    afterClear_ = false;
     view_.setComputeBold(false);
     view_.setWindowCaption(kCaption + s_.DocumentPath);
     view_.enableMenu(MenuItem::EditRestore, false);
@@ -120,7 +121,7 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
             return SaveStep::Stop;
     }
     std::string path = s_.DocumentPath;
-    if (target == SaveTarget::AskName || path.empty()) {
+    if (target == SaveTarget::AskName || path.empty() || afterClear_) {
         switch (chooseSaveName(prompts_, kDataFilter, s_.DocumentPath, path)) {
             case NameChoice::DialogCancelled:
                 return SaveStep::DialogCancelled;
@@ -158,6 +159,7 @@ void DocumentCommands::mnuFileOpen_Click() {
     }
     s_.DocumentPath = chosen;
     s_.Modified = false;
+    afterClear_ = false;
     view_.setComputeBold(false);
     view_.setWindowCaption(kCaption + s_.DocumentPath);
     s_.InRange = true;
@@ -173,7 +175,8 @@ void DocumentCommands::mnuFileOpen_Click() {
 void DocumentCommands::mnuFileSave_Click() {
     takeFieldTexts();
     const std::string previous = s_.DocumentPath;
-    if (s_.DocumentPath.empty()) {
+    // A cleared sheet is a new design: it never silently replaces the file of the last one.
+    if (s_.DocumentPath.empty() || afterClear_) {
         std::string chosen;
         if (chooseSaveName(prompts_, kDataFilter, "", chosen) != NameChoice::Accepted) return;
         s_.DocumentPath = chosen;
@@ -222,6 +225,8 @@ void DocumentCommands::mnuEditCls_Click() {
         view_.eraseSheet();
         for (int r = 0; r < kRowCount; ++r) view_.setText(r, "");
         clearDesign(s_);
+        s_.InRange = true;
+        afterClear_ = true;
         s_.Modified = false;
         view_.setComputeBold(false);
         view_.enableMenu(MenuItem::EditRestore, true);
@@ -231,11 +236,13 @@ void DocumentCommands::mnuEditCls_Click() {
 }
 
 void DocumentCommands::mnuEditRestore_Click() {
-    if (s_.Modified && prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
-                                           "Восстановление последнего сохранения", Buttons::YesNo,
-                                           Icon::Exclamation) != Answer::Yes) {
+    if (s_.Modified &&
+        prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
+                            "Восстановление последнего сохранения", Buttons::YesNoDefaultNo,
+                            Icon::Exclamation) != Answer::Yes) {
         return;
     }
+    afterClear_ = false;
     for (int r = 0; r < kRowCount; ++r) {
         view_.setText(r, s_.SavedFields[static_cast<size_t>(r)].text);
     }

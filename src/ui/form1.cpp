@@ -419,6 +419,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
             if (code == 0) break;
             const bool onButton = watched == Command1_;
+            // An edit still in its field is a change that Esc asks about.
+            if (code == kKeyEscape) takeFocusedEdit();
             logic_.Form_KeyDown(code);
             if (onButton && code == kKeyEnter) Command1_->click();
             return true;
@@ -447,6 +449,7 @@ bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
         if (code != 0) {
+            if (code == kKeyEscape) takeFocusedEdit();
             logic_.Form_KeyDown(code);
             return true;
         }
@@ -524,6 +527,7 @@ void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& ou
         form.setMenuHandler(name, [&c, handler = handler] { (c.*handler)(); });
     }
     form.onClose = [&c] { return c.Form_Unload(); };
+    form.logic().setExitCommand([&c] { c.mnuFileExit_Click(); });
     output.setSheet(
         [&form]() -> QImage* { return form.sheet() ? &form.sheet()->image() : nullptr; });
 }

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core.h"
 #include "design_state.h"
@@ -45,6 +46,8 @@ class MainLogic {
 
     // Runs the core calculation, reporting nothing itself.
     CoreOutcome compute();
+    // The orderly exit with its save question, which Esc takes when there are unsaved changes.
+    void setExitCommand(std::function<void()> exit) { exitCommand_ = std::move(exit); }
     char decimalSeparator() const { return sep_; }
 
   private:
@@ -52,6 +55,7 @@ class MainLogic {
     View& view_;
     Prompts& prompts_;
     char sep_;
+    std::function<void()> exitCommand_;
 };
 
 }  // namespace tavro
