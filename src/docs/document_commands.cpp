@@ -326,11 +326,19 @@ void DocumentCommands::print(bool tmpl) {
         output_->printSheet(tmpl);
         return;
     }
-    // No printer on this machine: the page goes to a PDF file the user names.
+    // No printer on this machine: the user is told so and may keep the pages as a PDF, named
+    // after the document.
+    if (prompts_.messageBox("Принтер не найден.\r\nСохранить листы в файл PDF?", "Печать",
+                            Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
     std::string path;
-    if (chooseSaveName(prompts_, kPdfFilter, "", path) != NameChoice::Accepted) return;
+    if (chooseSaveName(prompts_, kPdfFilter, PictureBaseName(s_.DocumentPath, appDir_) + ".pdf",
+                       path) != NameChoice::Accepted)
+        return;
     std::string why;
-    if (!output_->printPdf(path, tmpl, why) && !why.empty()) {
+    if (output_->printPdf(path, tmpl, why)) {
+        prompts_.confirmSaved();
+    } else if (!why.empty()) {
         prompts_.messageBox(failedWriteText("Печать в файл PDF не удалась", path, why),
                             "Ошибка печати", Buttons::Ok, Icon::Exclamation);
     }

@@ -72,7 +72,8 @@ class SheetOutput {
     virtual int templatePages() = 0;
     // Shows the pages as they will be printed; true when the user asks to print them.
     virtual bool previewPages(bool tmpl) = 0;
-    // Prints the drawing (or the full-size template) on the default printer.
+    // Prints the drawing (or the full-size template) on the printer, paper and copies the
+    // user chooses in the printer dialog; nothing when the dialog is cancelled.
     virtual void printSheet(bool tmpl) = 0;
     // Prints to a PDF file, which replaces an earlier one only when the page is complete.
     // False when nothing was written: why holds the reason of a failed write, and is empty

@@ -12,6 +12,7 @@
 #include <QImageWriter>
 #include <QLibrary>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -156,8 +157,15 @@ bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> ab
     return drawn;
 }
 
+// The printer dialog chooses the printer, the paper and the copies; the pages are then planned
+// for that paper. Printing to a file is left to the PDF command, which writes it safely.
 void QtSheetOutput::printSheet(bool tmpl) {
     QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) return;
     drawPages(
         printer, [&printer] { printer.abort(); }, tmpl);
 }

@@ -578,10 +578,26 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     commands.mnuFilePrintTemp_Click();
     EXPECT_EQ(output.written, (std::vector<std::string>{"preview template", "template"}));
 
+    // Without a printer the user is told so; "Нет" writes nothing, "Да" offers a PDF named
+    // after the document.
     output.printer = false;
+    prompts.answers = {Answer::No};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.boxes.back().text, "Принтер не найден.\r\nСохранить листы в файл PDF?");
+    EXPECT_EQ(prompts.boxes.back().buttons, Buttons::YesNo);
+    EXPECT_EQ(output.written.back(), "preview drawing");
+    saveAs(path("p.dat"));
+    const int confirmed = prompts.confirmations;
+    prompts.paths = {path("new.pdf")};
+    prompts.answers = {Answer::Yes};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.dialogs.back().initial, path("p.pdf"));
+    EXPECT_EQ(output.written.back(), "drawing pdf " + path("new.pdf"));
+    EXPECT_EQ(prompts.confirmations, confirmed + 1);  // "Сохранено"
+
     writeAll(path("p.pdf"), "old");
     prompts.paths = {path("p.pdf")};
-    prompts.answers = {Answer::Cancel};
+    prompts.answers = {Answer::Yes, Answer::Cancel};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Контроль сохранения");
     EXPECT_EQ(output.written.back(), "preview drawing") << "previewed, then nothing written";
@@ -589,9 +605,10 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     output.result = ExportResult::WriteFailed;
     output.reason = "Нет места на устройстве";
     prompts.paths = {path("p.pdf")};
-    prompts.answers = {Answer::Yes, Answer::Ok};
+    prompts.answers = {Answer::Yes, Answer::Yes, Answer::Ok};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(output.written.back(), "drawing pdf " + path("p.pdf"));
+    EXPECT_EQ(prompts.confirmations, confirmed + 1);
     EXPECT_EQ(prompts.dialogs.back().filter, "PDF (*.pdf)");
     EXPECT_EQ(prompts.boxes.back().title, "Ошибка печати");
     EXPECT_EQ(prompts.boxes.back().text,
