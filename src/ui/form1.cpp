@@ -16,6 +16,7 @@
 
 #include "cp1251_validator.h"
 #include "document_commands.h"
+#include "frame_extents.h"
 #include "last_state.h"
 #include "layout.h"
 #include "painter_target.h"
@@ -224,6 +225,9 @@ void Form1::Form_Load() {
     docs.readLastState = [this] { return ReadLastState(appDir_); };
     docs.loadParams = [this](const std::string& path) { return LoadParams(path, state_, *this); };
     logic_.Form_Load(docs);
+    // The frame is part of the window's size on the screen: known now, the window is laid out
+    // once and never moves when the window manager frames it.
+    frame_ = windowManagerFrame();
     applyLayout();
     // SetCaptions
     for (int r = 0; r < kRowCount; ++r) {
@@ -464,7 +468,9 @@ void Form1::runActivate() {
     // A window manager's frame is known once the window is shown: the frame, not only the
     // inside, is laid out to the screen. The drawing below is made on the new sheet.
     const QSize frame = frameGeometry().size() - size();
-    if (frame != frame_ && frame.width() >= 0 && frame.height() >= 0) {
+    // Before the window manager has framed the window no frame shows yet: the one it was
+    // asked for stays. A frame it draws otherwise than it said still counts.
+    if (frame != frame_ && frame.width() >= 0 && frame.height() >= 0 && !frame.isNull()) {
         frame_ = frame;
         applyLayout();
         fitTexts();

@@ -99,6 +99,12 @@ app_pid=$!
 # Start-up loads the file last.srd names.
 wait_for "the main window" 20 window_shown "${main_window}.*/start\.dat$"
 
+# The window is laid out once, its frame included: it does not move or change size when the
+# first window of its own closes.
+geometry() { xdotool getwindowgeometry "$(window "$main_window")" | tail -n 2 | tr -s ' '; }
+sleep 0.5
+first_geometry=$(geometry)
+
 # Esc, and Enter, in the About window close it and nothing else: the program goes on.
 for key in "Down Up Escape" Return; do
     focus "$main_window"
@@ -110,6 +116,9 @@ for key in "Down Up Escape" Return; do
     kill -0 "$app_pid" 2>/dev/null || fail "$key in the About window ended the program"
 done
 window_shown "${main_window}.*/start\.dat$" || fail "the main window is gone"
+sleep 0.3
+[[ $(geometry) == "$first_geometry" ]] ||
+    fail "the window moved when the About window closed: $first_geometry, then $(geometry)"
 
 # Ctrl+O, the path typed into the file dialog.
 focus "$main_window"
