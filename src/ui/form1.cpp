@@ -147,7 +147,13 @@ void Form1::buildRows() {
         } else if (r != kRowNote) {
             f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        connect(f, &QLineEdit::textChanged, this, [this, r] { fitField(r); });
+        connect(f, &QLineEdit::textChanged, this, [this, r] {
+            if (isResult(r)) {
+                fitResults();
+            } else {
+                fitField(r);
+            }
+        });
         if (isResult(r)) {
             f->setReadOnly(true);
             f->setFocusPolicy(Qt::ClickFocus);  // focusable by mouse, never by Tab
@@ -238,11 +244,42 @@ void Form1::Form_Load() {
     fitTexts();
 }
 
+// A column of captions in several sizes reads as a mistake: the rows' captions share the
+// largest size at which every one fits. The title's caption is a heading of its own.
 void Form1::fitTexts() {
+    double points = captionFont(kRowRkr).pointSizeF();
+    for (int r = kRowInputHeading; r < kRowCount; ++r) {
+        const QLabel* lab = label(r);
+        points =
+            std::min(points, fittingFont(captionFont(r), lab->text(), lab->size()).pointSizeF());
+    }
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* lab = label(r);
-        lab->setFont(fittingFont(captionFont(r), lab->text(), lab->size()));
-        fitField(r);
+        QFont f = captionFont(r);
+        if (r == kRowTitle) {
+            f = fittingFont(f, lab->text(), lab->size());
+        } else {
+            f.setPointSizeF(points);
+        }
+        lab->setFont(f);
+        if (!isResult(r)) fitField(r);
+    }
+    fitResults();
+}
+
+// The results are read as one column too: one size for all of them.
+void Form1::fitResults() {
+    double points = fieldFont(kRowPa).pointSizeF();
+    for (int r = kRowPa; r <= kRowLn; ++r) {
+        const QLineEdit* f = field(r);
+        points = std::min(
+            points,
+            fittingFont(fieldFont(r), f->text(), lineEditTextBox(*f, f->size())).pointSizeF());
+    }
+    for (int r = kRowPa; r <= kRowLn; ++r) {
+        QFont f = fieldFont(r);
+        f.setPointSizeF(points);
+        field(r)->setFont(f);
     }
 }
 

@@ -71,6 +71,7 @@ class Form1 : public QMainWindow, public View {
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
     void fitField(int row);
+    void fitResults();
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
