@@ -172,9 +172,10 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     s.AxisX = single(area.width / 2.0);
     area.height = target.scaleHeight();
     s.EntryY = single(area.height * 0.2);
-    // Ink stays off the sheet's outermost pixels, and on paper half the thickest stroke from
-    // the edge of the printable area.
-    area.margin = window ? 1 : 0.25;
+    // Ink keeps two pixels from the sheet's edges, a thick stroke with its edge; on paper it
+    // keeps half the thickest stroke from the edge of the printable area.
+    area.margin = window ? 2 : 0.25;
+    area.inkPerWidth = window ? 0.5 : 0;
     const double axisX = s.AxisX, entryY = s.EntryY;
     const TextSizes sizes = textSizes(target, s, area);
     if (!tmpl) scale = fittedScale(target, s, scale, contourWidth, area, sizes, !window, sep);

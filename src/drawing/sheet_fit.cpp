@@ -18,9 +18,11 @@ constexpr int kChordsPerCircle = 64;
 // The fitted scale is found to this fraction of itself.
 constexpr double kScalePrecision = 1e-5;
 
-// What a drawing covers: its strokes as segments and its texts as boxes.
+// What a drawing covers: its strokes as segments (with how far their ink reaches beside them)
+// and its texts as boxes.
 struct Cover {
     std::vector<Segment> strokes;
+    std::vector<double> reach;
     std::vector<Box> texts;
 };
 
@@ -34,7 +36,8 @@ class CoverTarget : public DrawingTarget {
           area_(area),
           measured_(measured),
           cover_(cover),
-          points_(sheet.fontSize()) {}
+          points_(sheet.fontSize()),
+          reach_(area.inkPerWidth) {}  // a new target draws one unit wide
 
     void setScaleMode(int) override {}
     float scaleWidth() override { return static_cast<float>(area_.width); }
@@ -42,17 +45,17 @@ class CoverTarget : public DrawingTarget {
     void cls() override { x_ = y_ = 0; }
     void setBackColor(Rgb) override { cls(); }
     void setForeColor(Rgb) override {}
-    void setDrawWidth(int) override {}
+    void setDrawWidth(int width) override { reach_ = area_.inkPerWidth * width; }
     void setDrawStyle(int) override {}
     void line(float x1, float y1, float x2, float y2, Rgb, bool box) override {
         if (!box) {
-            cover_.strokes.push_back({x1, y1, x2, y2});
+            stroke({x1, y1, x2, y2});
             return;
         }
-        cover_.strokes.push_back({x1, y1, x2, y1});
-        cover_.strokes.push_back({x2, y1, x2, y2});
-        cover_.strokes.push_back({x2, y2, x1, y2});
-        cover_.strokes.push_back({x1, y2, x1, y1});
+        stroke({x1, y1, x2, y1});
+        stroke({x2, y1, x2, y2});
+        stroke({x2, y2, x1, y2});
+        stroke({x1, y2, x1, y1});
     }
     void circle(float x, float y, float radius, Rgb, float start, float end) override {
         double span = static_cast<double>(end) - start;
@@ -63,7 +66,7 @@ class CoverTarget : public DrawingTarget {
         for (int i = 1; i <= chords; ++i) {
             const double a = start + span * i / chords;
             const double qx = x + radius * std::cos(a), qy = y - radius * std::sin(a);
-            cover_.strokes.push_back({px, py, qx, qy});
+            stroke({px, py, qx, qy});
             px = qx;
             py = qy;
         }
@@ -92,6 +95,10 @@ class CoverTarget : public DrawingTarget {
 
   private:
     TextExtent measure(const std::string& text) { return measureText(text, points_); }
+    void stroke(const Segment& s) {
+        cover_.strokes.push_back(s);
+        cover_.reach.push_back(reach_);
+    }
 
     DrawingTarget& sheet_;
     const SheetArea& area_;
@@ -99,6 +106,7 @@ class CoverTarget : public DrawingTarget {
     Cover& cover_;
     double points_;
     double x_ = 0, y_ = 0;
+    double reach_;
 };
 
 bool contains(const Box& b, double x, double y) {
@@ -110,8 +118,11 @@ bool overlaps(const Box& a, const Box& b) {
 }
 
 bool covered(const Cover& c, const Box& inside, const std::vector<Box>& clear) {
-    for (const Segment& s : c.strokes) {
-        if (!contains(inside, s.x1, s.y1) || !contains(inside, s.x2, s.y2)) return false;
+    for (size_t i = 0; i < c.strokes.size(); ++i) {
+        const Segment& s = c.strokes[i];
+        const double r = c.reach[i];
+        const Box ink{inside.left + r, inside.top + r, inside.right - r, inside.bottom - r};
+        if (!contains(ink, s.x1, s.y1) || !contains(ink, s.x2, s.y2)) return false;
         for (const Box& b : clear)
             if (segmentMeetsBox(s, b)) return false;
     }
