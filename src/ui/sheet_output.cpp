@@ -83,7 +83,7 @@ ExportResult QtSheetOutput::saveSheetJpeg(const std::string& path, std::string& 
     // by an older file of that name, and a failed export leaves the older file as it was.
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        why = scratch.errorString().toStdString();
+        why = "Не удалось создать временный каталог";
         return ExportResult::WriteFailed;
     }
     const QString written = scratch.filePath(QStringLiteral("sheet.jpg"));
