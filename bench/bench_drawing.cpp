@@ -9,30 +9,27 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <iostream>
+#include <string>
 
-#include "core.h"
 #include "design_state.h"
+#include "example_design.h"
 #include "painter_target.h"
 #include "rebuilder.h"
 
 namespace {
 
 void BM_RebuilderWindow(benchmark::State& bench) {
-    tavro::FieldTable fields;
-    tavro::DesignState design;
-    design.Title = "Пример";
-    design.Rkr = 10;
-    design.Qa = 10;
-    design.k = 1.24f;
-    design.Pk = 5;
-    design.Rc = static_cast<float>(bench.range(0));
-    design.Qc = static_cast<float>(bench.range(1));
-    design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::DesignState design =
+        tavro::test::computedExample({{tavro::kRowTitle, "Пример"},
+                                      {tavro::kRowRc, std::to_string(bench.range(0))},
+                                      {tavro::kRowQc, std::to_string(bench.range(1))}});
     QImage image(700, 1000, QImage::Format_RGB32);
     tavro::PainterTarget sheet(image);
+    tavro::StreamReporter reporter(std::cerr);
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.'));
+        benchmark::DoNotOptimize(
+            tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.', reporter));
         sheet.release();
     }
 }
@@ -41,17 +38,12 @@ BENCHMARK(BM_RebuilderWindow)->Args({30, 45})->Args({50, 60})->Unit(benchmark::k
 // Rkr 80 mm: about a metre long, 20 A4 pages with 10 mm margins. Planning, drawing and
 // writing the PDF into memory, as the tool does before saving it.
 void BM_TemplatePdf20Pages(benchmark::State& bench) {
-    tavro::FieldTable fields;
-    tavro::DesignState design;
-    design.Title = "Пример";
-    design.Note = "сталь 20";
-    design.Rkr = 80;
-    design.Qa = 10;
-    design.k = 1.24f;
-    design.Pk = 9.4f;
-    design.H = 10000;
-    design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::DesignState design = tavro::test::computedExample({{tavro::kRowTitle, "Пример"},
+                                                              {tavro::kRowNote, "сталь 20"},
+                                                              {tavro::kRowRkr, "80"},
+                                                              {tavro::kRowPk, "9.4"},
+                                                              {tavro::kRowH, "10000"}});
+    tavro::StreamReporter reporter(std::cerr);
     size_t pages = 0, bytes = 0;
     for (auto _ : bench) {
         QByteArray pdf;
@@ -59,15 +51,15 @@ void BM_TemplatePdf20Pages(benchmark::State& bench) {
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setResolution(600);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            tavro::setUpPdf(writer, 600,
+                            tavro::pdfPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait));
             tavro::Output output(tavro::OutputMode::Template);
-            const tavro::TemplatePlan plan = tavro::planForPaper(writer, design, 10);
+            const tavro::TemplatePlan plan =
+                tavro::planForPaper(writer, design, tavro::kPageFontPoints);
             output.plan = &plan;
             pages = plan.pages.size();
-            tavro::PainterTarget page(writer, {}, 10);
-            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.'));
+            tavro::PainterTarget page(writer, {});
+            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.', reporter));
         }
         bytes = static_cast<size_t>(pdf.size());
     }

@@ -7,7 +7,7 @@
 #include "cli.h"
 #include "contour.h"
 #include "contour_files.h"
-#include "rebuilder.h"
+#include "faults.h"
 
 namespace tavro {
 
@@ -71,7 +71,7 @@ int writeContourFiles(const ContourOptions& o, const DesignState& state, char de
     for (const auto& [path, kind] : files) any = any || !path->empty();
     if (!any) return kExitOk;
     if (!contourOf(state)) {
-        err << kOffDesignTitle << '\n' << kOffDesignText << '\n';
+        StreamReporter(err).reportOffDesign();
         return kExitOffDesign;
     }
     int status = kExitOk;

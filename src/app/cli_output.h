@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "design_state.h"
+#include "output_mode.h"
 
 namespace tavro {
 
 struct OutputOptions {
     std::string png, pdf, record;
     int width = 700, height = 1000;
-    bool tmpl = false;
-    std::string paper = "A4";  // A4, A3 or Letter
+    OutputMode pdfMode = OutputMode::Drawing;  // the printed drawing or the template
+    std::string paper = "A4";                  // A4, A3 or Letter
     bool landscape = false;
     int maxPages = 200;  // a template of more pages is refused
     bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }

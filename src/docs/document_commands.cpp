@@ -1,16 +1,13 @@
 // The File and Edit commands that keep the document, its file and the modified flag in step.
 #include "document_commands.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <exception>
 
 #include "core.h"
 #include "faults.h"
 #include "inputs.h"
 #include "last_state.h"
 #include "params_file.h"
-#include "rebuilder.h"
 
 namespace tavro {
 
@@ -29,7 +26,6 @@ std::string templatePagesQuestion(int pages) {
 
 namespace {
 
-const char* const kCaption = "Tavro-nozzle          ";
 const char* const kSaveFailedTitle = "Ошибка сохранения";
 
 bool fileExists(const std::string& path) {
@@ -73,12 +69,9 @@ std::string failedWriteText(const std::string& failed, const std::string& path,
 }
 
 void DocumentCommands::markSaved() {
-    s_.Modified = false;
+    markClean(s_, view_);
     afterClear_ = false;
-    view_.setComputeBold(false);
-    view_.setWindowCaption(kCaption + s_.DocumentPath);
-    view_.enableMenu(MenuItem::EditRestore, false);
-    view_.enableMenu(MenuItem::FileSave, false);
+    view_.setWindowCaption(windowCaption(s_.DocumentPath));
     prompts_.confirmSaved();
 }
 
@@ -86,17 +79,21 @@ void DocumentCommands::takeFieldTexts() {
     for (int r = 0; r < kRowCount; ++r) s_.SavedFields[static_cast<size_t>(r)].text = view_.text(r);
 }
 
+std::string DocumentCommands::onDisk(const std::string& path) const {
+    return pathInAppDir(appDir_, path);
+}
+
 // last.srd names only a file that is there: a name whose save failed, or a file deleted
 // meanwhile, would make the next start open nothing.
 void DocumentCommands::writeLastState() {
-    WriteLastState(appDir_, isFile(s_.DocumentPath) ? s_.DocumentPath : std::string());
+    WriteLastState(appDir_, isFile(onDisk(s_.DocumentPath)) ? s_.DocumentPath : std::string());
 }
 
 // Save and Save As: the write, then either the saved state or, after a failure, the word that it
 // failed and the previous document path, which the caption still shows.
 void DocumentCommands::writeDocument(const std::string& previousPath) {
     std::string why;
-    if (SaveParams(s_.DocumentPath, s_, view_, &why)) {
+    if (SaveParams(onDisk(s_.DocumentPath), s_, view_, &why)) {
         markSaved();
         return;
     }
@@ -132,7 +129,7 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
         }
     }
     std::string why;
-    if (SaveParams(path, s_, view_, &why)) {
+    if (SaveParams(onDisk(path), s_, view_, &why)) {
         s_.DocumentPath = path;
         markSaved();
         return SaveStep::Proceed;
@@ -145,7 +142,6 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
 
 void DocumentCommands::mnuFileOpen_Click() {
     if (saveChanges(SaveTarget::CurrentDocument) != SaveStep::Proceed) return;
-    QDir::setCurrent(QString::fromStdString(appDir_));
     std::string chosen;
     if (!prompts_.openFileName(kDataFilter, s_.DocumentPath, chosen)) return;
     // A file that holds no design is refused: the design, the document and the rows that
@@ -158,17 +154,14 @@ void DocumentCommands::mnuFileOpen_Click() {
         return;
     }
     s_.DocumentPath = chosen;
-    s_.Modified = false;
+    markClean(s_, view_);
     afterClear_ = false;
-    view_.setComputeBold(false);
-    view_.setWindowCaption(kCaption + s_.DocumentPath);
+    view_.setWindowCaption(windowCaption(s_.DocumentPath));
     s_.InRange = true;
-    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_, prompts_);
     view_.redrawSheet();
     // A design outside the charts is still to be computed, once corrected.
     if (outcome == CoreOutcome::OffDesign) view_.setComputeBold(true);
-    view_.enableMenu(MenuItem::EditRestore, false);
-    view_.enableMenu(MenuItem::FileSave, false);
     s_.FocusText = view_.text(s_.CurrentField);
 }
 
@@ -199,8 +192,8 @@ void DocumentCommands::mnuFileExit_Click() {
         if (saveChanges(SaveTarget::AskName) != SaveStep::Proceed) return;
         writeLastState();
         prompts_.endProgram();
-    } catch (const std::exception&) {
-        reportError("mnuFileExit_Click");
+    } catch (const CalcFault&) {
+        prompts_.reportError("mnuFileExit_Click");
         prompts_.endProgram();
     }
 }
@@ -227,11 +220,9 @@ void DocumentCommands::mnuEditCls_Click() {
         clearDesign(s_);
         s_.InRange = true;
         afterClear_ = true;
-        s_.Modified = false;
-        view_.setComputeBold(false);
-        view_.enableMenu(MenuItem::EditRestore, true);
-    } catch (const std::exception&) {
-        reportError("mnuEditCls_Click");
+        markClean(s_, view_, true);
+    } catch (const CalcFault&) {
+        prompts_.reportError("mnuEditCls_Click");
     }
 }
 
@@ -248,12 +239,10 @@ void DocumentCommands::mnuEditRestore_Click() {
     }
     loadDesignValues(s_, view_);
     s_.InRange = true;
-    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_, prompts_);
     view_.redrawSheet();
-    s_.Modified = false;
-    view_.setComputeBold(outcome == CoreOutcome::OffDesign);
-    view_.enableMenu(MenuItem::FileSave, false);
-    view_.enableMenu(MenuItem::EditRestore, false);
+    markClean(s_, view_);
+    if (outcome == CoreOutcome::OffDesign) view_.setComputeBold(true);
 }
 
 std::string DocumentCommands::jpegFailureText() const {
@@ -301,10 +290,10 @@ void DocumentCommands::mnuFileSaveImgJpg_Click() {
 
 // Printing asks nothing when there is no page to print: a design outside the charts is
 // announced as such, an empty one (after Clear, or never computed) in a word.
-void DocumentCommands::print(bool tmpl) {
+void DocumentCommands::print(OutputMode mode) {
     if (!output_) return;
     if (!s_.InRange) {
-        notifyOffDesign();
+        prompts_.reportOffDesign();
         return;
     }
     if (!(s_.Ln > 0 && s_.Ra > 0 && s_.Rc > 0)) {
@@ -314,16 +303,16 @@ void DocumentCommands::print(bool tmpl) {
             "Печать", Buttons::Ok, Icon::Information);
         return;
     }
-    if (tmpl) {
+    if (mode == OutputMode::Template) {
         const int pages = output_->templatePages();
         if (pages > kPagesWithoutAsking &&
             prompts_.messageBox(templatePagesQuestion(pages), "Печать", Buttons::YesNo,
                                 Icon::Question) != Answer::Yes)
             return;
     }
-    if (!output_->previewPages(tmpl)) return;
+    if (!output_->previewPages(mode)) return;
     if (output_->hasPrinter()) {
-        output_->printSheet(tmpl);
+        output_->printSheet(mode);
         return;
     }
     // No printer on this machine: the user is told so and may keep the pages as a PDF, named
@@ -336,7 +325,7 @@ void DocumentCommands::print(bool tmpl) {
                        path) != NameChoice::Accepted)
         return;
     std::string why;
-    if (output_->printPdf(path, tmpl, why)) {
+    if (output_->printPdf(path, mode, why)) {
         prompts_.confirmSaved();
     } else if (!why.empty()) {
         prompts_.messageBox(failedWriteText("Печать в файл PDF не удалась", path, why),
@@ -345,11 +334,11 @@ void DocumentCommands::print(bool tmpl) {
 }
 
 void DocumentCommands::mnuFilePrintDraw_Click() {
-    print(false);
+    print(OutputMode::Drawing);
 }
 
 void DocumentCommands::mnuFilePrintTemp_Click() {
-    print(true);
+    print(OutputMode::Template);
 }
 
 }  // namespace tavro

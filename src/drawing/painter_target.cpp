@@ -1,5 +1,6 @@
 // The one QPainter back end of the drawing: the window's sheet image, a printer or a PDF page.
 #include "painter_target.h"
+#include "pi.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -8,15 +9,17 @@
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPalette>
+#include <QPdfWriter>
 #include <algorithm>
 #include <utility>
 
 namespace tavro {
 namespace {
 
+constexpr double kPdfMarginMm = 10;
+
 constexpr double kMmPerInch = 25.4;
 constexpr double kScreenDpi = 96;
-constexpr double kPi = 3.14159265358979323846;
 
 QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -297,6 +300,17 @@ PageArea usableArea(const QPageLayout& layout, bool across) {
     l.setOrientation(upright != across ? QPageLayout::Portrait : QPageLayout::Landscape);
     const QRectF r = l.paintRect(QPageLayout::Millimeter);
     return PageArea{r.width(), r.height()};
+}
+
+QPageLayout pdfPageLayout(const QPageSize& paper, QPageLayout::Orientation orientation) {
+    const double m = kPdfMarginMm;
+    return QPageLayout(paper, orientation, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+void setUpPdf(QPdfWriter& writer, int resolution, const QPageLayout& page) {
+    writer.setResolution(resolution);
+    writer.setPageLayout(page);
+    writer.setCreator(QStringLiteral("tavro-nozzle"));
 }
 
 }  // namespace tavro

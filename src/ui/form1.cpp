@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -226,10 +225,11 @@ void Form1::setMenuHandler(const std::string& name, std::function<void()> handle
 }
 
 void Form1::Form_Load() {
-    QDir::setCurrent(QString::fromStdString(appDir_));
     MainLogic::Documents docs;
     docs.readLastState = [this] { return ReadLastState(appDir_); };
-    docs.loadParams = [this](const std::string& path) { return LoadParams(path, state_, *this); };
+    docs.loadParams = [this](const std::string& path) {
+        return LoadParams(pathInAppDir(appDir_, path), state_, *this);
+    };
     logic_.Form_Load(docs);
     // The frame is part of the window's size on the screen: known now, the window is laid out
     // once and never moves when the window manager frames it.
@@ -255,13 +255,13 @@ void Form1::fitTexts() {
     }
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* lab = label(r);
-        QFont f = captionFont(r);
         if (r == kRowTitle) {
-            f = fittingFont(f, lab->text(), lab->size());
+            fitInto(lab, captionFits_[kRowTitle], captionFont(r), lab->text(), lab->size());
         } else {
+            QFont f = captionFont(r);
             f.setPointSizeF(points);
+            lab->setFont(f);
         }
-        lab->setFont(f);
         if (!isResult(r)) fitField(r);
     }
     fitResults();
@@ -269,6 +269,7 @@ void Form1::fitTexts() {
 
 // The results are read as one column too: one size for all of them.
 void Form1::fitResults() {
+    if (!laidOut_) return;
     double points = fieldFont(kRowPa).pointSizeF();
     for (int r = kRowPa; r <= kRowLn; ++r) {
         const QLineEdit* f = field(r);
@@ -284,12 +285,21 @@ void Form1::fitResults() {
 }
 
 void Form1::fitField(int row) {
+    // Texts loaded before the first layout are fitted by it, to the boxes they will have.
+    if (!laidOut_) return;
     QLineEdit* f = field(row);
     QSize box = lineEditTextBox(*f, f->size());
     // The title and the note are free text that scrolls in its field: only its height must fit.
     // A number is read whole.
     if (row == kRowTitle || row == kRowNote) box.setWidth(QWIDGETSIZE_MAX);
-    f->setFont(fittingFont(fieldFont(row), f->text(), box));
+    fitInto(f, fieldFits_[static_cast<size_t>(row)], fieldFont(row), f->text(), box);
+}
+
+void Form1::fitInto(QWidget* w, Fitted& last, const QFont& nominal, const QString& text,
+                    QSize box) {
+    if (box.isValid() && last.box == box && last.text == text) return;
+    last = {text, box};
+    w->setFont(fittingFont(nominal, text, box));
 }
 
 void Form1::applyLayout() {
@@ -301,7 +311,9 @@ void Form1::applyLayout() {
     setFixedSize(L.window.width, L.window.height);
     move(sg.left() + L.window.left, sg.top() + L.window.top);
 
-    auto put = [](QWidget* w, const Box& b) { w->setGeometry(b.left, b.top, b.width, b.height); };
+    auto put = [](QWidget* w, const PixelRect& b) {
+        w->setGeometry(b.left, b.top, b.width, b.height);
+    };
     for (int r = 0; r < kRowCount; ++r) {
         put(Label1_[static_cast<size_t>(r)], L.captions[static_cast<size_t>(r)]);
         put(Text1_[static_cast<size_t>(r)], L.fields[static_cast<size_t>(r)]);
@@ -316,6 +328,7 @@ void Form1::applyLayout() {
     Picture1_->move(L.sheet.left, L.sheet.top);
     Picture1_->show();
     sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
+    laidOut_ = true;
 }
 
 std::string Form1::text(int row) const {
@@ -388,7 +401,7 @@ void Form1::redrawSheet() {
     if (!sheetTarget_) return;
     if (Rebuilder(*sheetTarget_, state_,
                   Output(OutputMode::Window, PainterTarget::systemButtonFace()),
-                  logic_.decimalSeparator()) == RebuildOutcome::OffDesign) {
+                  logic_.decimalSeparator(), prompts_) == RebuildOutcome::OffDesign) {
         showBlankSheet();
         return;
     }
@@ -476,6 +489,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !framePainted_) {
+        framePainted_ = true;
+        // A window closed meanwhile needs nothing more.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame && isVisible()) afterFirstFrame();
+        });
+    }
     // The first showing counts as an activation even where no window manager activates it.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
         if (event->type() == QEvent::Show) {

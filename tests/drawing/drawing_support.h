@@ -6,32 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "core.h"
 #include "design_state.h"
-#include "inputs.h"
+#include "example_design.h"
 #include "rebuilder.h"
+#include "recording_reporter.h"
 #include "recording_target.h"
 
 namespace tavro::test {
 
-// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options; shown receives the
-// field texts when given.
-inline DesignState computedDesign(const std::map<int, std::string>& extra = {},
-                                  const std::string& rc = "", const std::string& qc = "",
-                                  FieldTable* shown = nullptr) {
-    FieldTable local;
-    FieldTable& fields = shown ? *shown : local;
-    const std::map<int, std::string> base = {
-        {kRowRkr, "10"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"},
-        {kRowH, "0"},    {kRowRc, rc},   {kRowQc, qc},
-    };
-    for (const auto& [row, text] : base) fields.setText(row, text);
-    for (const auto& [row, text] : extra) fields.setText(row, text);
-    DesignState state;
-    state.InRange = true;
-    loadDesignValues(state, fields);
-    sCore(state, fields, '.');
-    return state;
+// The example design with the given entrance radius and angle and other rows typed over it.
+inline DesignState computedDesign(FieldTexts extra = {}, const std::string& rc = "",
+                                  const std::string& qc = "", FieldTable* shown = nullptr) {
+    extra.emplace(kRowRc, rc);
+    extra.emplace(kRowQc, qc);
+    return computedExample(extra, shown);
 }
 
 // One recorded operation split into its words; a quoted text stays one word.
@@ -66,7 +54,7 @@ inline std::vector<Op> parseRecording(const std::string& recording) {
     return ops;
 }
 
-enum class Mode { Window, Drawing, Template };
+using Mode = OutputMode;
 
 // The template planned for the recorder's A4 page, measured as the recorder measures.
 inline TemplatePlan recordedPlan(const DesignState& state, double fontPoints = 8.25,
@@ -77,20 +65,26 @@ inline TemplatePlan recordedPlan(const DesignState& state, double fontPoints = 8
     return planTemplate(metrics, state, page, across);
 }
 
-// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet.
-inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
+// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet; what the drawing
+// reports goes to reporter.
+inline std::string record(DesignState& state, Mode mode, Reporter& reporter, char sep = '.',
+                          double fontPoints = 8.25) {
     std::ostringstream out;
     RecordingTarget target(out, kRecordedSheet, kRecordedPage, fontPoints);
-    Output output(mode == Mode::Window    ? OutputMode::Window
-                  : mode == Mode::Drawing ? OutputMode::Drawing
-                                          : OutputMode::Template);
+    Output output(mode);
     TemplatePlan plan;
     if (mode == Mode::Template && state.InRange) {
         plan = recordedPlan(state, fontPoints);
         output.plan = &plan;
     }
-    Rebuilder(target, state, output, sep);
+    Rebuilder(target, state, output, sep, reporter);
     return out.str();
+}
+
+// The same for a design that draws without a word to the user.
+inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
+    FailOnReport noReports;
+    return record(state, mode, noReports, sep, fontPoints);
 }
 
 }  // namespace tavro::test

@@ -99,6 +99,14 @@ app_pid=$!
 # Start-up loads the file last.srd names.
 wait_for "the main window" 20 window_shown "${main_window}.*/start\.dat$"
 
+# The window takes the program's icon, at the sizes desktops ask for, once it has appeared.
+has_icon() {
+    local props
+    props=$(xprop -id "$(window "$main_window")" _NET_WM_ICON 2>/dev/null) || return 1
+    [[ $props == *"Icon (16 x 16)"* && $props == *"Icon (128 x 128)"* ]]
+}
+wait_for "the window icon" 10 has_icon
+
 # The window is laid out once, its frame included: it does not move or change size when the
 # first window of its own closes.
 geometry() { xdotool getwindowgeometry "$(window "$main_window")" | tail -n 2 | tr -s ' '; }

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,7 +16,6 @@
 #include <QTimer>
 
 #include "document_commands.h"
-#include "faults.h"
 #include "form1.h"
 #include "sheet_output.h"
 #include "sheet_widget.h"
@@ -39,7 +39,7 @@ struct Program {
     QTemporaryDir dir;
     DesignState state;
     Form1 form{state, dir.path().toStdString(), '.'};
-    QtSheetOutput output{state, dir.path().toStdString(), '.'};
+    QtSheetOutput output{state, dir.path().toStdString(), '.', form.prompts()};
     DocumentCommands commands{state, form, form.prompts(), &output, dir.path().toStdString(), '.'};
 
     Program() {
@@ -108,6 +108,28 @@ TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
         for (int x = 0; x < after.width(); x += 2) black += after.pixelColor(x, y) == Qt::black;
     }
     EXPECT_GT(black, 50);  // the contour
+}
+
+// The window's reports are its own message boxes, and starting it leaves the process's working
+// folder where it was.
+TEST(Form1Wiring, ReportsAreMessageBoxesAndTheWorkingFolderStays) {
+    const QString startedIn = QDir::currentPath();
+    Program p;
+    EXPECT_EQ(QDir::currentPath(), startedIn);
+    p.state.InRange = false;
+    QString seen;
+    closeNextMessageBox(seen);
+    p.form.redrawSheet();
+    EXPECT_EQ(seen, QString::fromUtf8("Нерасчетный режим|Данные не попадают в "
+                                      "экспериментальный диапазон. \nИзмените параметры ввода."));
+    p.state.InRange = true;
+    p.state.Ln = p.state.Ra = p.state.Rc = 1e-38f;
+    seen.clear();
+    closeNextMessageBox(seen);
+    p.form.redrawSheet();
+    EXPECT_TRUE(seen.startsWith(
+        QString::fromUtf8("Ошибка выполнения|Произошла непредвиденная ошибка в блоке ")))
+        << seen.toStdString();
 }
 
 TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
@@ -232,7 +254,6 @@ int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
     tavro::substituteFonts();
     QApplication app(argc, argv);
-    tavro::setErrorReporter([](const std::string&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "faults.h"
 #include "form1.h"
 #include "layout.h"
 #include "test_platform.h"
@@ -78,7 +77,7 @@ TEST(SmallScreen, LargeScreensChangeNothing) {
         for (int r = kRowRkr; r <= kRowLn; ++r) {
             QFont f = regular;
             f.setBold(r == kRowOptionHeading || r == kRowResultHeading);
-            const Box& b = L.captions[static_cast<size_t>(r)];
+            const PixelRect& b = L.captions[static_cast<size_t>(r)];
             const QString text = QString::fromUtf8(startupCaptions()[static_cast<size_t>(r)]);
             EXPECT_EQ(fittingFont(f, text, QSize(b.width, b.height)).pointSizeF(), 9.75)
                 << screen.width() << " " << r;
@@ -95,7 +94,6 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVRO_SMALL_SCREEN_CONFIG, 1);
     tavro::substituteFonts();
     QApplication app(argc, argv);
-    tavro::setErrorReporter([](const std::string&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
