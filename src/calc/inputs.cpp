@@ -108,6 +108,9 @@ bool storeNumber(float& target, const std::string& text) {
         target = single(readNumber(text));
         return true;
     } catch (const CalcFault&) {
+        // No number, as a text without one: the value an earlier text left must not be
+        // computed in its place.
+        target = 0;
         return false;
     }
 }

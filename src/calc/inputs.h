@@ -17,8 +17,8 @@ std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float R
 // with that row's message; rows 8 and 9 likewise, after rows 2 to 6.
 std::string CheckEntries(const DesignState& state, const Fields& fields, int& row);
 
-// Stores a number read by the field rule. A text that holds no single value leaves the value as
-// it was and returns false.
+// Stores a number read by the field rule. A text that holds no single value stores 0, as a text
+// without a number does, and returns false.
 bool storeNumber(float& target, const std::string& text);
 
 // Writes the design value(s) of one row from the field texts, as leaving a changed field does:

@@ -22,7 +22,7 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     const auto cookie = xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name);
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // The values of a 32-bit property, when it holds at least count of them.

@@ -87,6 +87,9 @@ TEST(CheckEntries, ATextHoldingNoSingleNumberIsAnErrorOfItsField) {
         int row = -1;
         const std::string message = CheckEntries(s, f, row);
         EXPECT_EQ(message.empty() ? 0 : row, c.rejected) << c.what;
+        // The value is no longer the earlier one, which the field no longer shows.
+        const float* values[] = {&s.Rkr, &s.Qa, &s.k, &s.Pk, &s.H, nullptr, &s.Rc, &s.Qc};
+        if (c.rejected) EXPECT_EQ(*values[c.row - kRowRkr], 0.0f) << c.what;
         if (c.rejected == kRowRc) EXPECT_EQ(message, "Радиус конфузора задан неверно.");
         if (c.rejected == kRowQc) EXPECT_EQ(message, "Угол входа задан неверно.");
     }
@@ -138,13 +141,20 @@ TEST(FieldBinding, LeavingARowWritesItsDesignValue) {
     EXPECT_EQ(s.Pa, 0.0f);
 }
 
-TEST(FieldBinding, ANumberBeyondSinglePrecisionKeepsThePreviousValue) {
-    FieldTable f;
-    DesignState s;
-    s.Rkr = 7;
-    f.setText(kRowRkr, "1e39");
-    storeRow(s, f, kRowRkr);
-    EXPECT_EQ(s.Rkr, 7.0f);
+// Opening a file computes without validation: a text that holds no number must not leave the
+// earlier design's value to be computed in its place.
+TEST(FieldBinding, ATextHoldingNoNumberLeavesNoEarlierValue) {
+    for (const char* text : {"1e39", "1,2,4"}) {
+        FieldTable f;
+        DesignState s;
+        s.Rkr = 7;
+        f.setText(kRowRkr, text);
+        storeRow(s, f, kRowRkr);
+        EXPECT_EQ(s.Rkr, 0.0f) << text;
+        s.Rkr = 7;
+        loadDesignValues(s, f);
+        EXPECT_EQ(s.Rkr, 0.0f) << text;
+    }
 }
 
 TEST(FieldBinding, LoadingReadsTitleInputsOptionsAndNoteOnly) {
