@@ -89,9 +89,15 @@ TEST(CheckEntries, ATextHoldingNoSingleNumberIsAnErrorOfItsField) {
         EXPECT_EQ(message.empty() ? 0 : row, c.rejected) << c.what;
         // The value is no longer the earlier one, which the field no longer shows.
         const float* values[] = {&s.Rkr, &s.Qa, &s.k, &s.Pk, &s.H, nullptr, &s.Rc, &s.Qc};
-        if (c.rejected) EXPECT_EQ(*values[c.row - kRowRkr], 0.0f) << c.what;
-        if (c.rejected == kRowRc) EXPECT_EQ(message, "Радиус конфузора задан неверно.");
-        if (c.rejected == kRowQc) EXPECT_EQ(message, "Угол входа задан неверно.");
+        if (c.rejected) {
+            EXPECT_EQ(*values[c.row - kRowRkr], 0.0f) << c.what;
+        }
+        if (c.rejected == kRowRc) {
+            EXPECT_EQ(message, "Радиус конфузора задан неверно.");
+        }
+        if (c.rejected == kRowQc) {
+            EXPECT_EQ(message, "Угол входа задан неверно.");
+        }
     }
 }
 
