@@ -16,6 +16,7 @@ struct OutputOptions {
     OutputMode pdfMode = OutputMode::Drawing;  // the printed drawing or the template
     std::string paper = "A4";                  // A4, A3 or Letter
     bool landscape = false;
+    int maxPages = 200;  // a template of more pages is refused
     bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }
 };
 

@@ -36,6 +36,13 @@ class Table {
 
 }  // namespace
 
+double stationRows(const Contour& contour, double step) {
+    if (step > 0) step = std::fmax(step, 1e-3);
+    double rows = 1;
+    for (const Piece& p : contour.pieces) rows += 1 + (step > 0 ? (p.end.x - p.start.x) / step : 0);
+    return rows;
+}
+
 std::string stationTable(const Contour& contour, double step, char decimalSeparator) {
     Table table(contour.length, decimalSeparator);
     if (step > 0) step = std::fmax(step, 1e-3);  // finer than the table's decimals says nothing

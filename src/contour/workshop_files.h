@@ -24,10 +24,14 @@ std::string contourSvg(const Contour& contour, const std::string& title);
 // Binary STL in mm of the flow passage revolved about the Z axis, entrance face at Z = 0:
 // a closed solid whose facets stay within 0.01 mm of the true surface.
 std::vector<std::uint8_t> contourStl(const Contour& contour);
+// The size in bytes that contourStl would make, at most a few facets over, without making it.
+double stlSize(const Contour& contour);
 
 // UTF-8 CSV with a byte-order mark: a row every `step` mm along the axis plus every joint
 // and the throat; distances from both faces, radius, diameter and piece, three decimals.
 // Columns are separated by ";" when the decimal separator is a comma, else by ",".
 std::string stationTable(const Contour& contour, double step, char decimalSeparator);
+// The rows that stationTable would make (at most one or two over), without making them.
+double stationRows(const Contour& contour, double step);
 
 }  // namespace tavro

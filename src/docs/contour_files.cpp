@@ -21,6 +21,9 @@ constexpr FileType kFileTypes[] = {{"DXF drawings (*.dxf) | *.dxf", ".dxf"},
                                    {"STL solids (*.stl) | *.stl", ".stl"},
                                    {"CSV tables (*.csv) | *.csv", ".csv"}};
 
+constexpr double kLargestStl = 2.0 * 1024 * 1024 * 1024;
+constexpr double kMostStations = 10e6;
+
 }  // namespace
 
 const char* contourFilter(ContourFile kind) {
@@ -35,6 +38,17 @@ ContourSave SaveContourFile(const std::string& path, ContourFile kind, const Des
                             char decimalSeparator, double step, std::string* why) {
     const auto contour = contourOf(design);
     if (!contour) return ContourSave::OffDesign;
+    // A huge nozzle's solid or table would exhaust the memory and the disk before it is made.
+    const char* tooLarge = nullptr;
+    if (kind == ContourFile::Stl && stlSize(*contour) > kLargestStl) {
+        tooLarge = "Модель STL заняла бы более 2 ГБ: сопло слишком велико для этого формата";
+    } else if (kind == ContourFile::Stations && stationRows(*contour, step) > kMostStations) {
+        tooLarge = "Таблица заняла бы более 10 миллионов строк: задайте шаг крупнее";
+    }
+    if (tooLarge) {
+        if (why) *why = tooLarge;
+        return ContourSave::Failed;
+    }
     QByteArray bytes;
     const auto take = [&bytes](const std::string& text) {
         bytes = QByteArray(text.data(), static_cast<qsizetype>(text.size()));

@@ -114,7 +114,8 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
         ASSERT_TRUE(writeBytes(QString::fromStdString(chosen), c.before));
     }
     if (printable) prompts.paths = {chosen};
-    if (printable && *c.before) prompts.answers = {c.overwrite};
+    if (printable) prompts.answers = {Answer::Yes};  // "Принтер не найден." Save a PDF?
+    if (printable && *c.before) prompts.answers.push_back(c.overwrite);
     if (!*c.altitude) prompts.answers = {Answer::Ok};    // "Печатать нечего."
     if (!state.InRange) prompts.answers = {Answer::Ok};  // "Нерасчетный режим"
     PreviewUser user;
@@ -124,7 +125,9 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     ASSERT_EQ(prompts.dialogs.size(), printable ? 1u : 0u);
     if (printable) {
         EXPECT_EQ(prompts.dialogs[0].filter, "PDF (*.pdf)");
+        EXPECT_EQ(prompts.dialogs[0].initial, dir.filePath("MyRocket.pdf").toStdString());
     }
+    EXPECT_EQ(prompts.confirmations, c.pdf ? 1 : 0);
     const auto offDesign = std::count_if(prompts.boxes.begin(), prompts.boxes.end(),
                                          [](const auto& b) { return b.title == kOffDesignTitle; });
     EXPECT_EQ(offDesign, state.InRange ? 0 : 1);
@@ -169,6 +172,7 @@ TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
         prompts.answers = {Answer::Ok};
         if (QFileInfo::exists(QString::fromStdString(target)))
             prompts.answers.push_front(Answer::Yes);
+        prompts.answers.push_front(Answer::Yes);  // no printer: a PDF
         testing::internal::CaptureStderr();
         PreviewUser user;
         commands.mnuFilePrintDraw_Click();
@@ -223,10 +227,10 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     EXPECT_TRUE(user.pagesShown.empty());
     EXPECT_TRUE(prompts.dialogs.empty());
 
-    prompts.answers = {Answer::Yes};
+    prompts.answers = {Answer::Yes, Answer::Yes};
     prompts.paths = {pdf};
     commands.mnuFilePrintTemp_Click();
-    ASSERT_EQ(prompts.boxes.size(), 2u);
+    ASSERT_EQ(prompts.boxes.size(), 3u);
     const std::string lead = "Шаблон займет ";
     ASSERT_EQ(prompts.boxes[1].text.rfind(lead, 0), 0u) << prompts.boxes[1].text;
     const int asked = std::atoi(prompts.boxes[1].text.c_str() + lead.size());
