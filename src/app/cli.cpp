@@ -27,7 +27,10 @@ const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
     "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
-const std::string kFullUsage = std::string(kUsage) + kOutputUsage + kContourUsage;
+std::string fullUsage() {
+    return std::string(kUsage) + kOutputUsage + contourUsage() +
+           "  --help                   this text\n";
+}
 
 struct CalcOptions {
     bool check = true;
@@ -123,10 +126,14 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << fullUsage();
+        return kExitOk;
+    }
     if (args.empty() || (args[0] != "calc" && args[0] != "open")) {
         err << (args.empty() ? std::string("missing command\n")
                              : "unknown command " + args[0] + "\n")
-            << kFullUsage;
+            << fullUsage();
         return kExitUsage;
     }
     CalcOptions options;
@@ -134,7 +141,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     options.check = !options.docs.open;  // Open computes without validation, as the window does
     const std::string problem = parseCalc(args, options);
     if (!problem.empty()) {
-        err << problem << '\n' << kFullUsage;
+        err << problem << '\n' << fullUsage();
         return kExitUsage;
     }
     return runCalc(options, out, err);

@@ -55,11 +55,8 @@ class DocumentCommands {
     void mnuFileSaveImgJpg_Click();
     void mnuFilePrintDraw_Click();
     void mnuFilePrintTemp_Click();
-    // "экспорт контура": the workshop files of the contour.
-    void mnuFileContourDxf_Click();
-    void mnuFileContourSvg_Click();
-    void mnuFileContourStl_Click();
-    void mnuFileContourTable_Click();
+    // An item of "экспорт контура": the contour's workshop file in one format.
+    void exportContour(const WorkshopFormat& format);
 
     // The failure text of the JPEG export, naming the module and where it is looked for.
     std::string jpegFailureText() const;
@@ -77,7 +74,6 @@ class DocumentCommands {
     void writeDocument(const std::string& previousPath);
     bool exportPicture(const char* filter, bool jpeg);
     void print(bool tmpl);
-    void exportContour(ContourFile kind);
 
     DesignState& s_;
     View& view_;

@@ -74,7 +74,7 @@ TEST(Form1Wiring, EnterWalksTheFieldsAndAChangeMakesTheButtonBold) {
     Program p;
     EXPECT_EQ(p.focused(), p.form.field(kRowTitle));
     EXPECT_EQ(p.form.windowTitle(), QStringLiteral("Tavro-nozzle          "));
-    EXPECT_FALSE(p.form.action("mnuFileSave")->isEnabled());
+    EXPECT_FALSE(p.form.action(&MenuCommands::save)->isEnabled());
     EXPECT_FALSE(p.form.computeButton()->font().bold());
 
     QTest::keyClick(p.focused(), Qt::Key_Return);
@@ -83,8 +83,8 @@ TEST(Form1Wiring, EnterWalksTheFieldsAndAChangeMakesTheButtonBold) {
     EXPECT_EQ(p.state.Rkr, 10.0f);
     EXPECT_EQ(p.focused(), p.form.field(kRowQa));
     EXPECT_TRUE(p.form.computeButton()->font().bold());
-    EXPECT_TRUE(p.form.action("mnuFileSave")->isEnabled());
-    EXPECT_TRUE(p.form.action("mnuEditRestore")->isEnabled());
+    EXPECT_TRUE(p.form.action(&MenuCommands::save)->isEnabled());
+    EXPECT_TRUE(p.form.action(&MenuCommands::restore)->isEnabled());
 }
 
 TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
@@ -112,13 +112,13 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     Program p;
     // A disabled item cannot be chosen by its shortcut.
     bool saved = false;
-    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+    p.form.commands().save = [&] { saved = true; };
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();
     EXPECT_FALSE(saved);
 
     bool asked = false;
-    p.form.setMenuHandler("mnuFileSaveAs", [&] { asked = true; });
+    p.form.commands().saveAs = [&] { asked = true; };
     typeText(p.focused(), QStringLiteral("abc"));
     QTest::keyClick(p.focused(), Qt::Key_A, Qt::ControlModifier);
     p.settle();
@@ -131,7 +131,7 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
 TEST(Form1Wiring, AShortcutTakesTheEditInTheFocusedField) {
     Program p;
     std::string title;
-    p.form.setMenuHandler("mnuFileSave", [&] { title = p.state.Title; });
+    p.form.commands().save = [&] { title = p.state.Title; };
     typeText(p.focused(), QStringLiteral("Опыт"));
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();
