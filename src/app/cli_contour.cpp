@@ -17,6 +17,25 @@ namespace {
 constexpr double kFinestStep = 0.001;  // the table's last decimal
 constexpr double kCoarsestStep = 1000;
 constexpr size_t kHelpColumn = 27;
+constexpr size_t kHelpWidth = 92;
+
+// The option's words after its name, wrapped under one another.
+std::string wrapped(const std::string& words) {
+    std::string out, line;
+    size_t from = 0;
+    while (from < words.size()) {
+        size_t to = words.find(' ', from);
+        if (to == std::string::npos) to = words.size();
+        const std::string word = words.substr(from, to - from);
+        if (!line.empty() && kHelpColumn + line.size() + 1 + word.size() > kHelpWidth) {
+            out += line + "\n" + std::string(kHelpColumn, ' ');
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        from = to + 1;
+    }
+    return out + line;
+}
 
 bool parseStep(const std::string& text, double& step) {
     const char* end = text.data() + text.size();
@@ -37,7 +56,7 @@ std::string contourUsage() {
     for (const WorkshopFormat& f : workshopFormats()) {
         std::string line = std::string("  ") + f.option + " FILE";
         line.resize(std::max(kHelpColumn - 2, line.size()), ' ');
-        usage += line + "  " + f.help + "\n";
+        usage += line + "  " + wrapped(f.help) + "\n";
     }
     if (!writesStep()) usage += "  (no --stp: this build has no Open CASCADE and writes no STEP)\n";
     return usage;

@@ -107,3 +107,19 @@ std::string contourStep(const Contour& contour, const std::string& asciiTitle) {
 }
 
 }  // namespace tavro
+
+// Open CASCADE keeps its translators' registries and memory for the life of the process, which
+// the leak checker of a sanitizer build would report at the exit of every program that wrote
+// STEP. Weak, so that a program with suppressions of its own names these in its list.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAVRO_LEAK_CHECKED 1
+#endif
+#elif defined(__SANITIZE_ADDRESS__)
+#define TAVRO_LEAK_CHECKED 1
+#endif
+#ifdef TAVRO_LEAK_CHECKED
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+    return "leak:libTKernel.so\nleak:libTKXSBase.so\nleak:libTKSTEP.so\nleak:libTKSTEPBase.so\n";
+}
+#endif

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 #include "sheet_output.h"
 #include "sheet_widget.h"
 #include "test_platform.h"
+#include "workshop_formats.h"
 
 namespace tavro {
 namespace {
@@ -106,6 +109,26 @@ TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
         for (int x = 0; x < after.width(); x += 2) black += after.pixelColor(x, y) == Qt::black;
     }
     EXPECT_GT(black, 50);  // the contour
+}
+
+// The "экспорт контура" submenu is the table of formats, each item calling the export with its
+// own row.
+TEST(Form1Wiring, TheContourSubmenuIsTheTableOfFormats) {
+    Program p;
+    QMenu* contour = nullptr;
+    for (QAction* a : p.form.menuBar()->actions().front()->menu()->actions())
+        if (a->text() == QStringLiteral("экспорт контура")) contour = a->menu();
+    ASSERT_TRUE(contour);
+    QStringList captions, expected;
+    for (QAction* a : contour->actions()) captions << a->text();
+    for (const WorkshopFormat& f : workshopFormats()) expected << QString::fromUtf8(f.caption);
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(captions.contains(QStringLiteral("step")), writesStep());
+    std::vector<const WorkshopFormat*> chosen;
+    p.form.commands().exportContour = [&](const WorkshopFormat& f) { chosen.push_back(&f); };
+    for (QAction* a : contour->actions()) a->trigger();
+    ASSERT_EQ(chosen.size(), workshopFormats().size());
+    for (size_t i = 0; i < chosen.size(); ++i) EXPECT_EQ(chosen[i], &workshopFormats()[i]);
 }
 
 TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
