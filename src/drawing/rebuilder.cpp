@@ -68,7 +68,13 @@ RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const Templat
     s.AxisX = single(plan.axisX);
     s.EntryY = single(plan.entryY);
     bool first = true;
+    if (!plan.mapPage.empty()) {
+        target.setOrigin(0, 0);
+        drawPageMarks(target, plan.mapPage, contourWidth);
+        first = false;
+    }
     for (const TemplatePage& page : plan.pages) {
+        if (!page.printed) continue;
         if (!first) target.newPage();
         target.setOrigin(single(page.left), single(page.top));
         drawAxisLines(target, s, 1);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <utility>
 
 #include "faults.h"
@@ -31,6 +32,15 @@ constexpr int kBarLengths[] = {100, 50, 20, 10};
 constexpr double kMostAcross = 30000;
 constexpr double kTitleFactor = 1.75, kLegendFactor = 1.5, kPageNameFactor = 1.5;
 const char* const kLegend = "Масштаб 1:1";
+// The axis keeps this far from a column of crosses: clear of the cross and of its strip.
+constexpr double kAxisFromCrosses = kTileOverlap / 2 + 3.5;
+// The page map: its heading, the cells of a map beside the nozzle (a page's longer side) and at
+// most the share of a page's size that a cell of a map page takes.
+const char* const kMapHeading = "Схема листов шаблона:";
+constexpr double kSmallMapCell = 9;
+constexpr double kLargestMapCell = 0.15;
+// The map on page A1 stands below the page's name.
+constexpr double kMapDrop = 12;
 
 // Whether the segment meets the rectangle.
 bool meets(const Segment& s, const SheetRect& r) {
@@ -99,13 +109,12 @@ class OutlineTarget : public DrawingTarget {
     void newPage() override {}
 };
 
-// The template's lines with the nozzle placed at (axisX, entryY): axis, throat and diffuser
-// lines, the blank's outline and the contour.
-std::vector<Segment> templateLines(DesignState s, double axisX, double entryY) {
+// The blank's outline and the contour with the nozzle placed at (axisX, entryY): what makes a
+// page of the sheet worth printing.
+std::vector<Segment> partLines(DesignState s, double axisX, double entryY) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
     OutlineTarget outline;
-    drawAxisLines(outline, s, 1);
     if (static_cast<double>(s.Ln) * s.Ra * s.Rc != 0) {
         const double half = std::max(s.Ra, s.Rc);
         outline.line(s.AxisX - static_cast<float>(half), s.EntryY,
@@ -113,6 +122,19 @@ std::vector<Segment> templateLines(DesignState s, double axisX, double entryY) {
     }
     drawContour(outline, s, 1);
     return std::move(outline.lines);
+}
+
+// The template's lines with the nozzle placed at (axisX, entryY): axis, throat and diffuser
+// lines, the blank's outline and the contour.
+std::vector<Segment> templateLines(DesignState s, double axisX, double entryY) {
+    s.AxisX = single(axisX);
+    s.EntryY = single(entryY);
+    OutlineTarget outline;
+    drawAxisLines(outline, s, 1);
+    std::vector<Segment> lines = std::move(outline.lines);
+    const std::vector<Segment> parts = partLines(s, axisX, entryY);
+    lines.insert(lines.end(), parts.begin(), parts.end());
+    return lines;
 }
 
 // Text sizes in millimetres at a multiple of the page's font, the font left as it was.
@@ -309,6 +331,134 @@ void placeLines(Placer& placer, Measure& measure,
     }
 }
 
+// The axis in the sheet's middle, unless that runs it along a column of crosses (an even
+// number of columns): then it moves aside, which the side room around the blank allows.
+double axisClearOfCrosses(double sheetWidth, double stepX) {
+    const double middle = sheetWidth / 2;
+    const double k = std::round((middle - kCrossInset) / stepX);
+    const double column = k * stepX + kCrossInset;
+    if (std::fabs(middle - column) >= kAxisFromCrosses) return middle;
+    return column + (middle >= column ? kAxisFromCrosses : -kAxisFromCrosses);
+}
+
+// The pages (row * columns + column) that a part of the contour or the outline crosses.
+std::set<long long> heldPages(const std::vector<Segment>& parts, Tiling tiling, double stepX,
+                              double stepY, PageArea page) {
+    std::set<long long> held;
+    const auto range = [](double from, double to, double size, double step, int count) {
+        const int first = static_cast<int>(std::floor((from - size) / step));
+        const int last = static_cast<int>(std::floor(to / step));
+        return std::make_pair(std::max(0, first), std::min(count - 1, last));
+    };
+    for (const Segment& seg : parts) {
+        const auto [c0, c1] = range(std::min(seg.x1, seg.x2), std::max(seg.x1, seg.x2), page.width,
+                                    stepX, tiling.columns);
+        const auto [r0, r1] = range(std::min(seg.y1, seg.y2), std::max(seg.y1, seg.y2), page.height,
+                                    stepY, tiling.rows);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                if (meets(seg, SheetRect{c * stepX, r * stepY, page.width, page.height}))
+                    held.insert(static_cast<long long>(r) * tiling.columns + c);
+    }
+    return held;
+}
+
+// The page map's block: a heading, the sheet's grid of pages in their proportions, and the
+// instruction how to join them.
+struct MapLayout {
+    double cellWidth = 0, cellHeight = 0, nameFactor = 1;
+    double width = 0, height = 0;
+    int rows = 0, columns = 0;
+    std::vector<std::string> instruction;  // its lines
+};
+
+size_t letters(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
+}
+
+// The instruction in lines of at most about `characters` letters, broken between words.
+std::vector<std::string> wrappedInstruction(size_t characters) {
+    std::vector<std::string> lines{""};
+    const std::string text = kJoinInstruction;
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t to = text.find(' ', from);
+        if (to == std::string::npos) to = text.size();
+        const std::string word = text.substr(from, to - from);
+        if (!lines.back().empty() && letters(lines.back()) + 1 + letters(word) > characters)
+            lines.emplace_back();
+        lines.back() += (lines.back().empty() ? "" : " ") + word;
+        from = to + 1;
+    }
+    return lines;
+}
+
+MapLayout mapLayout(Measure& measure, Tiling tiling, double cellWidth, double cellHeight,
+                    size_t characters = std::string::npos) {
+    MapLayout m;
+    m.instruction = wrappedInstruction(characters);
+    m.rows = tiling.rows;
+    m.columns = tiling.columns;
+    m.cellWidth = cellWidth;
+    m.cellHeight = cellHeight;
+    const std::string widest = pageName(tiling.rows - 1, tiling.columns - 1);
+    m.nameFactor = std::min(
+        {1.0, (cellWidth - 1) / measure.width(widest, 1), (cellHeight - 1) / measure.height(1)});
+    m.width = std::max(tiling.columns * cellWidth, measure.width(kMapHeading, 1));
+    for (const std::string& line : m.instruction)
+        m.width = std::max(m.width, measure.width(line, 1));
+    m.height = (1 + static_cast<double>(m.instruction.size())) * measure.height(1) +
+               tiling.rows * cellHeight + 2 * kGap;
+    return m;
+}
+
+// A map small enough to stand beside the nozzle on the first page, its instruction in lines
+// of at most `characters` letters.
+MapLayout smallMap(Measure& measure, Tiling tiling, PageArea page, size_t characters) {
+    const double k = kSmallMapCell / std::max(page.width, page.height);
+    return mapLayout(measure, tiling, std::max(k * page.width, measure.width("A1", 1) + 2),
+                     std::max(k * page.height, measure.height(1) + 2), characters);
+}
+
+// The map filling a page of its own under the title and the page's number.
+MapLayout pageMapLayout(Measure& measure, Tiling tiling, PageArea page, const std::string& title) {
+    const double texts = measure.height(kTitleFactor) * !title.empty() + 3 * measure.height(1) +
+                         4 * kGap + 2 * kEdge;
+    const double k =
+        std::min({(page.width - 2 * kEdge) / (tiling.columns * page.width),
+                  (page.height - texts) / (tiling.rows * page.height), kLargestMapCell});
+    return mapLayout(measure, tiling, k * page.width, k * page.height);
+}
+
+void addMap(Measure& measure, const TemplatePlan& plan, const std::set<long long>& held,
+            const MapLayout& map, double x, double y, std::vector<PageMark>& marks) {
+    marks.push_back(textMark(kMapHeading, x, y, 1));
+    const double gridTop = y + measure.height(1) + kGap;
+    for (int r = 0; r < map.rows; ++r)
+        for (int c = 0; c < map.columns; ++c) {
+            PageMark cell;
+            cell.kind = PageMark::Frame;
+            cell.x = x + c * map.cellWidth;
+            cell.y = gridTop + r * map.cellHeight;
+            cell.length = map.cellWidth;
+            cell.height = map.cellHeight;
+            cell.faint = !held.count(static_cast<long long>(r) * plan.columns + c);
+            marks.push_back(cell);
+            if (cell.faint) continue;
+            const std::string name = pageName(r, c);
+            marks.push_back(textMark(
+                name, cell.x + (map.cellWidth - measure.width(name, map.nameFactor)) / 2,
+                cell.y + (map.cellHeight - measure.height(map.nameFactor)) / 2, map.nameFactor));
+        }
+    double lineTop = gridTop + map.rows * map.cellHeight + kGap;
+    for (const std::string& line : map.instruction) {
+        marks.push_back(textMark(line, x, lineTop, 1));
+        lineTop += measure.height(1);
+    }
+}
+
 TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling,
                    bool countOnly) {
     TemplatePlan plan;
@@ -319,11 +469,22 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
     const double stepX = page.width - kTileOverlap, stepY = page.height - kTileOverlap;
     const double sheetWidth = tiling.columns * stepX + kTileOverlap;
     const double sheetHeight = tiling.rows * stepY + kTileOverlap;
-    plan.axisX = single(sheetWidth / 2);
+    const int sheetPages = tiling.pages();
+    plan.axisX = single(sheetPages > 1 ? axisClearOfCrosses(sheetWidth, stepX) : sheetWidth / 2);
     plan.entryY = single((sheetHeight - s.Ln) / 2);
-    if (countOnly) return plan;
+    const std::set<long long> held =
+        heldPages(partLines(s, plan.axisX, plan.entryY), tiling, stepX, stepY, page);
+    plan.printedPages = static_cast<int>(held.size());
+    // More than four pages get a first page of their own for the map.
+    const bool ownMapPage = sheetPages > 4;
+    if (countOnly) {
+        if (ownMapPage) plan.mapPage.resize(1);
+        return plan;
+    }
+    int count = plan.printedPages + (ownMapPage ? 1 : 0);
+    int number = ownMapPage ? 1 : 0;
+    bool mapOnOwnPage = ownMapPage;
     const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY);
-    const int count = tiling.pages();
     for (int r = 0; r < tiling.rows; ++r) {
         for (int c = 0; c < tiling.columns; ++c) {
             TemplatePage p;
@@ -331,9 +492,17 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
             p.column = c;
             p.left = c * stepX;
             p.top = r * stepY;
+            p.printed = held.count(static_cast<long long>(r) * tiling.columns + c) > 0;
+            // The title, the legend and a small map go on the first page that is printed.
+            const bool first = p.printed && number == (ownMapPage ? 1 : 0);
+            if (p.printed) ++number;
             const SheetRect area{p.left, p.top, page.width, page.height};
-            Placer placer(lines, area);
-            if (count > 1) {
+            // Names, bars and texts keep out of the strips that neighbouring pages share, so
+            // that cutting or gluing there never cuts one and no page covers another's marks.
+            const SheetRect inner = sheetPages > 1 ? grown(area, -kTileOverlap) : area;
+            Placer placer(lines, inner);
+            size_t numberMark = 0;
+            if (sheetPages > 1) {
                 for (const double dx : {kCrossInset, page.width - kCrossInset})
                     for (const double dy : {kCrossInset, page.height - kCrossInset}) {
                         PageMark cross;
@@ -341,30 +510,65 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
                         cross.x = p.left + dx;
                         cross.y = p.top + dy;
                         p.marks.push_back(cross);
-                        placer.take(SheetRect{cross.x - kCrossInset, cross.y - kCrossInset,
-                                              kTileOverlap, kTileOverlap});
                     }
-                const int number = r * tiling.columns + c + 1;
                 const std::vector<std::pair<std::string, double>> name = {
                     {pageName(r, c), kPageNameFactor}, {sheetOfText(number, count), 1}};
-                placeLines(placer, measure, name, area, Corner::TopLeft, p.marks);
+                placeLines(placer, measure, name, inner, Corner::TopLeft, p.marks);
+                numberMark = p.marks.size() - 1;
             }
-            if (r == 0 && c == 0) {
+            if (first) {
                 if (!s.Title.empty())
-                    placeLines(placer, measure, {{s.Title, kTitleFactor}}, area, Corner::TopCentre,
+                    placeLines(placer, measure, {{s.Title, kTitleFactor}}, inner, Corner::TopCentre,
                                p.marks);
                 std::vector<std::pair<std::string, double>> legend = {{kLegend, kLegendFactor}};
                 if (!s.Note.empty()) legend.push_back({s.Note, kLegendFactor});
-                placeLines(placer, measure, legend, area, Corner::BottomRight, p.marks);
+                placeLines(placer, measure, legend, inner, Corner::BottomRight, p.marks);
             }
-            placeCalibrationBar(placer, measure, area, p.marks);
+            placeCalibrationBar(placer, measure, inner, p.marks);
+            if (first && sheetPages > 1 && !ownMapPage) {
+                // The map beside the nozzle when it finds room there, else on a page of its own
+                // in front, which moves this page's number (and every later one) by one.
+                bool placed = false;
+                for (const size_t characters : {std::string::npos, size_t{34}, size_t{22}}) {
+                    const MapLayout map = smallMap(measure, tiling, page, characters);
+                    const auto at =
+                        placer.place(map.width, map.height, inner.left, inner.top + kMapDrop);
+                    if (!at) continue;
+                    placer.take(*at);
+                    addMap(measure, plan, held, map, at->left, at->top, p.marks);
+                    placed = true;
+                    break;
+                }
+                if (!placed) {
+                    mapOnOwnPage = true;
+                    ++count;
+                    ++number;
+                    p.marks[numberMark].text = sheetOfText(number, count);
+                }
+            }
             plan.pages.push_back(std::move(p));
         }
+    }
+    if (mapOnOwnPage) {
+        const MapLayout map = pageMapLayout(measure, tiling, page, s.Title);
+        std::vector<PageMark> marks;
+        double y = kEdge;
+        if (!s.Title.empty()) {
+            marks.push_back(textMark(s.Title, kEdge, y, kTitleFactor));
+            y += measure.height(kTitleFactor) + kGap;
+        }
+        marks.push_back(textMark(sheetOfText(1, count), kEdge, y, 1));
+        y += measure.height(1) + 2 * kGap;
+        addMap(measure, plan, held, map, kEdge, y, marks);
+        plan.mapPage = std::move(marks);
     }
     return plan;
 }
 
 }  // namespace
+
+const char* const kJoinInstruction =
+    "совместите кресты соседних листов, склейте по полосе перекрытия";
 
 std::string calibrationCaption(int millimetres) {
     return std::to_string(millimetres) + " мм — проверьте масштаб печати";

@@ -23,18 +23,23 @@ struct SheetRect {
 
 // Something drawn on one page only, in millimetres of the large sheet.
 struct PageMark {
-    enum Kind { Text, Bar, Cross };
+    enum Kind { Text, Bar, Cross, Frame };
     Kind kind = Text;
     double x = 0, y = 0;    // text and bar: top-left corner; cross: centre
     std::string text;       // the text, or the bar's caption above the bar
     double fontFactor = 1;  // text size as a multiple of the page's font
-    double length = 0;      // bar: length on the paper in millimetres
+    double length = 0;      // bar: length on the paper in millimetres; frame: width
     int ticks = 0;          // bar: number of equal divisions marked by ticks
+    double height = 0;      // frame
+    bool faint = false;     // frame: grey, a page that is not printed
 };
 
 struct TemplatePage {
     int row = 0, column = 0;
     double left = 0, top = 0;  // where the page's usable area lies on the large sheet
+    // Whether the page holds a part of the contour or of the blank's outline; a page without
+    // one is not printed, and the page map shows it blank.
+    bool printed = true;
     std::vector<PageMark> marks;
 };
 
@@ -46,10 +51,19 @@ struct TemplatePlan {
     PageArea page;
     int rows = 1, columns = 1;
     double axisX = 0, entryY = 0;  // on the large sheet, when tiled
-    // Every page with its marks, unless only the pages were counted.
+    // Every page of the sheet with its marks, unless only the pages were counted.
     std::vector<TemplatePage> pages;
-    int pageCount() const { return rows * columns; }
+    // The pages of the sheet that are printed.
+    int printedPages = 1;
+    // The page map on a first page of its own (a sheet of more than four pages); empty when
+    // the map stands on page A1 or the template is one page.
+    std::vector<PageMark> mapPage;
+    // The sheets of paper the template takes.
+    int pageCount() const { return printedPages + (mapPage.empty() ? 0 : 1); }
 };
+
+// How the pages are put together, as the page map says it.
+extern const char* const kJoinInstruction;
 
 // Neighbouring pages repeat this much of each other, in millimetres.
 constexpr double kTileOverlap = 10;
