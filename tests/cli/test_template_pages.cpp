@@ -204,6 +204,50 @@ TEST(TiledTemplate, PiecesAlignedByTheirCrossesMeasureTrue) {
     RecordProperty("exit_diameter_mm", std::to_string(exitDiameter));
 }
 
+// A sheet of Rkr 100: its blank pages are left out, the first page maps the sheet (the grid of
+// pages, a wide dark frame), and no page name, number or bar lies wholly inside the strips that
+// neighbouring pages share.
+TEST(TiledTemplate, FirstPageMapsTheSheetAndTheStripsHoldNoLabel) {
+    const std::vector<std::string> large = {"calc",   "Rkr=100", "Qa=10", "k=1.24",
+                                            "Pk=9.4", "H=10000", "Rc=30", "Qc=45"};
+    const std::vector<GreyPage> pages = printedPages(large, {"--template"}, 150);
+    const DesignState s = designOf(large);
+    const TemplatePlan plan = recordedPlan(s, 10, {190, 277}, {277, 190});
+    ASSERT_GT(plan.rows * plan.columns, 4);
+    EXPECT_LT(static_cast<int>(pages.size()), plan.rows * plan.columns + 1);
+    ASSERT_GE(pages.size(), 3u);
+    const double mmPerPixel = 25.4 / 150;
+    const auto pieces = [&](const GreyPage& p) {
+        std::vector<Piece> found = darkPieces(p);
+        for (Piece& piece : found) {
+            piece.left = static_cast<int>(piece.left * mmPerPixel);
+            piece.right = static_cast<int>(std::ceil(piece.right * mmPerPixel));
+            piece.top = static_cast<int>(piece.top * mmPerPixel);
+            piece.bottom = static_cast<int>(std::ceil(piece.bottom * mmPerPixel));
+        }
+        return found;
+    };
+    bool grid = false;
+    for (const Piece& piece : pieces(pages[0]))
+        grid = grid || (piece.right - piece.left > 100 && piece.bottom - piece.top > 100);
+    EXPECT_TRUE(grid) << "no map of the sheet on the first page";
+
+    for (size_t i = 1; i < std::min<size_t>(pages.size(), 6); ++i) {
+        const double width = pages[i].width * mmPerPixel, height = pages[i].height * mmPerPixel;
+        // The strips: 10 mm inside the 10 mm margin along each edge, their corners (the
+        // crosses) aside.
+        const double inner = 20;
+        for (const Piece& piece : pieces(pages[i])) {
+            const bool left = piece.right <= inner, right = piece.left >= width - inner;
+            const bool top = piece.bottom <= inner, bottom = piece.top >= height - inner;
+            if ((left || right) && (top || bottom)) continue;
+            EXPECT_FALSE(left || right || top || bottom)
+                << "page " << i + 1 << ": a mark within the strip at " << piece.left << ", "
+                << piece.top << " mm";
+        }
+    }
+}
+
 // Every template page carries a calibration bar; on the one-page template it is 100 mm.
 TEST(TemplateBar, MeasuresItsLength) {
     const std::vector<GreyPage> one = printedPages(kSmall, {"--template"});
