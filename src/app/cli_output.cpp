@@ -24,6 +24,7 @@ namespace tavro {
 const char* const kOutputUsage =
     "  --png FILE [--size WxH]  the window drawing on a white sheet (700x1000 by default)\n"
     "  --pdf FILE [--template]  the printed drawing, or every page of the full-size template\n"
+    "  --half                   the template as a half profile: one wall and the axis, to mirror\n"
     "  --page A4|A3|Letter      the paper of the PDF (A4 by default)\n"
     "  --landscape              the paper turned across (a template turns when that saves pages)\n"
     "  --record FILE            the drawing operations of the window drawing, one a line\n";
@@ -138,7 +139,8 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
         Output output(o.tmpl ? OutputMode::Template : OutputMode::Drawing);
         TemplatePlan plan;
         if (o.tmpl && state.InRange) {
-            plan = planForPaper(writer, state, kPageFontPoints);
+            plan = planForPaper(writer, state, kPageFontPoints, false,
+                                o.half ? TemplateShape::Half : TemplateShape::Whole);
             output.plan = &plan;
         }
         PainterTarget page(writer, {}, kPageFontPoints);
@@ -154,13 +156,14 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
 
 bool isOutputOption(const std::string& a) {
     return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record" ||
-           a == "--page" || a == "--landscape";
+           a == "--page" || a == "--landscape" || a == "--half";
 }
 
 std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
     const std::string& a = args[i];
-    if (a == "--template") {
+    if (a == "--template" || a == "--half") {
         o.tmpl = true;
+        o.half = o.half || a == "--half";
         return "";
     }
     if (a == "--landscape") {

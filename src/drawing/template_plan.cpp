@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "faults.h"
+#include "half_target.h"
 #include "sheet_fit.h"
 #include "sheet_parts.h"
 
@@ -39,6 +40,9 @@ constexpr double kAxisFromCrosses = kTileOverlap / 2 + 3.5;
 const char* const kMapHeading = "Схема листов шаблона:";
 constexpr double kSmallMapCell = 9;
 constexpr double kLargestMapCell = 0.15;
+// The axis of a half-profile template: near the sheet's left edge, clear of its crosses.
+constexpr double kHalfAxisX = kTileOverlap / 2 + kAxisFromCrosses + 1;
+const char* const kHalfNote = "половина профиля: вторую половину получите зеркально по оси";
 // The map on page A1 stands below the page's name.
 constexpr double kMapDrop = 12;
 
@@ -111,28 +115,32 @@ class OutlineTarget : public DrawingTarget {
 
 // The blank's outline and the contour with the nozzle placed at (axisX, entryY): what makes a
 // page of the sheet worth printing.
-std::vector<Segment> partLines(DesignState s, double axisX, double entryY) {
+std::vector<Segment> partLines(DesignState s, double axisX, double entryY, TemplateShape shape) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
     OutlineTarget outline;
+    HalfTarget halfOutline(outline, s.AxisX);
+    DrawingTarget& t =
+        shape == TemplateShape::Half ? static_cast<DrawingTarget&>(halfOutline) : outline;
     if (static_cast<double>(s.Ln) * s.Ra * s.Rc != 0) {
         const double half = std::max(s.Ra, s.Rc);
-        outline.line(s.AxisX - static_cast<float>(half), s.EntryY,
-                     s.AxisX + static_cast<float>(half), s.EntryY + s.Ln, kGrey, true);
+        t.line(s.AxisX - static_cast<float>(half), s.EntryY, s.AxisX + static_cast<float>(half),
+               s.EntryY + s.Ln, kGrey, true);
     }
-    drawContour(outline, s, 1);
+    drawContour(t, s, 1);
     return std::move(outline.lines);
 }
 
 // The template's lines with the nozzle placed at (axisX, entryY): axis, throat and diffuser
 // lines, the blank's outline and the contour.
-std::vector<Segment> templateLines(DesignState s, double axisX, double entryY) {
+std::vector<Segment> templateLines(DesignState s, double axisX, double entryY,
+                                   TemplateShape shape) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
     OutlineTarget outline;
     drawAxisLines(outline, s, 1);
     std::vector<Segment> lines = std::move(outline.lines);
-    const std::vector<Segment> parts = partLines(s, axisX, entryY);
+    const std::vector<Segment> parts = partLines(s, axisX, entryY, shape);
     lines.insert(lines.end(), parts.begin(), parts.end());
     return lines;
 }
@@ -247,10 +255,12 @@ struct Tiling {
 };
 
 // Pages needed to hold the blank's outline with room around it, at full size.
-Tiling tilingFor(const DesignState& s, PageArea page) {
+Tiling tilingFor(const DesignState& s, PageArea page, TemplateShape shape) {
     const double stepX = page.width - kTileOverlap, stepY = page.height - kTileOverlap;
     if (stepX <= 0 || stepY <= 0) return {};
-    const double width = 2.0 * std::max(s.Ra, s.Rc) + 2 * kSideRoom;
+    const double width = shape == TemplateShape::Half
+                             ? kHalfAxisX + std::max(s.Ra, s.Rc) + kSideRoom
+                             : 2.0 * std::max(s.Ra, s.Rc) + 2 * kSideRoom;
     const double height = static_cast<double>(s.Ln) + 2 * kEndRoom;
     const auto count = [](double length, double step) {
         return static_cast<int>(
@@ -267,7 +277,7 @@ Tiling tilingFor(const DesignState& s, PageArea page) {
 std::optional<TemplatePlan> onePage(Measure& measure, const DesignState& s, PageArea page) {
     const SheetRect area{0, 0, page.width, page.height};
     const double axisX = single(page.width / 2.0), entryY = single(page.height * 0.2);
-    const std::vector<Segment> lines = templateLines(s, axisX, entryY);
+    const std::vector<Segment> lines = templateLines(s, axisX, entryY, TemplateShape::Whole);
     for (const Segment& l : lines)
         if (!inside(SheetRect{std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::fabs(l.x2 - l.x1),
                               std::fabs(l.y2 - l.y1)},
@@ -460,9 +470,10 @@ void addMap(Measure& measure, const TemplatePlan& plan, const std::set<long long
 }
 
 TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling,
-                   bool countOnly) {
+                   bool countOnly, TemplateShape shape) {
     TemplatePlan plan;
     plan.tiled = true;
+    plan.shape = shape;
     plan.page = page;
     plan.rows = tiling.rows;
     plan.columns = tiling.columns;
@@ -470,10 +481,15 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
     const double sheetWidth = tiling.columns * stepX + kTileOverlap;
     const double sheetHeight = tiling.rows * stepY + kTileOverlap;
     const int sheetPages = tiling.pages();
-    plan.axisX = single(sheetPages > 1 ? axisClearOfCrosses(sheetWidth, stepX) : sheetWidth / 2);
+    if (shape == TemplateShape::Half) {
+        plan.axisX = single(kHalfAxisX);
+    } else {
+        plan.axisX =
+            single(sheetPages > 1 ? axisClearOfCrosses(sheetWidth, stepX) : sheetWidth / 2);
+    }
     plan.entryY = single((sheetHeight - s.Ln) / 2);
     const std::set<long long> held =
-        heldPages(partLines(s, plan.axisX, plan.entryY), tiling, stepX, stepY, page);
+        heldPages(partLines(s, plan.axisX, plan.entryY, shape), tiling, stepX, stepY, page);
     plan.printedPages = static_cast<int>(held.size());
     // More than four pages get a first page of their own for the map.
     const bool ownMapPage = sheetPages > 4;
@@ -484,7 +500,7 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
     int count = plan.printedPages + (ownMapPage ? 1 : 0);
     int number = ownMapPage ? 1 : 0;
     bool mapOnOwnPage = ownMapPage;
-    const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY);
+    const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY, shape);
     for (int r = 0; r < tiling.rows; ++r) {
         for (int c = 0; c < tiling.columns; ++c) {
             TemplatePage p;
@@ -522,6 +538,7 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
                                p.marks);
                 std::vector<std::pair<std::string, double>> legend = {{kLegend, kLegendFactor}};
                 if (!s.Note.empty()) legend.push_back({s.Note, kLegendFactor});
+                if (shape == TemplateShape::Half) legend.push_back({kHalfNote, 1});
                 placeLines(placer, measure, legend, inner, Corner::BottomRight, p.marks);
             }
             placeCalibrationBar(placer, measure, inner, p.marks);
@@ -590,25 +607,27 @@ double barBlockHeight(double captionHeight) {
 }
 
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& s, PageArea page,
-                          PageArea across, bool countOnly) {
+                          PageArea across, bool countOnly, TemplateShape shape) {
     Measure measure(metrics);
     try {
         const bool acrossUsable = across.width > 0 && across.height > 0;
-        if (auto plan = onePage(measure, s, page)) return *plan;
-        if (acrossUsable) {
+        // The drawing's own layout is the whole nozzle's; a half is always laid out as a sheet.
+        const bool whole = shape == TemplateShape::Whole;
+        if (auto plan = whole ? onePage(measure, s, page) : std::nullopt) return *plan;
+        if (acrossUsable && whole) {
             if (auto plan = onePage(measure, s, across)) {
                 plan->turned = true;
                 return *plan;
             }
         }
-        const Tiling down = tilingFor(s, page);
-        const Tiling turned = acrossUsable ? tilingFor(s, across) : Tiling{};
+        const Tiling down = tilingFor(s, page, shape);
+        const Tiling turned = acrossUsable ? tilingFor(s, across, shape) : Tiling{};
         if (turned.pages() > 0 && (down.pages() == 0 || turned.pages() < down.pages())) {
-            TemplatePlan plan = tiles(measure, s, across, turned, countOnly);
+            TemplatePlan plan = tiles(measure, s, across, turned, countOnly, shape);
             plan.turned = true;
             return plan;
         }
-        if (down.pages() > 0) return tiles(measure, s, page, down, countOnly);
+        if (down.pages() > 0) return tiles(measure, s, page, down, countOnly, shape);
     } catch (const CalcFault&) {
     }
     TemplatePlan plan;

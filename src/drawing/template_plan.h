@@ -43,7 +43,11 @@ struct TemplatePage {
     std::vector<PageMark> marks;
 };
 
+// The whole contour, or the half-profile: one wall and the axis, for the user to mirror.
+enum class TemplateShape { Whole, Half };
+
 struct TemplatePlan {
+    TemplateShape shape = TemplateShape::Whole;
     // The paper is turned across: the second area given to planTemplate was taken.
     bool turned = false;
     // False: one page in the drawing's ordinary layout, with the marks of pages[0].
@@ -84,6 +88,7 @@ double barBlockHeight(double captionHeight);
 // one page: drawing it then reports the fault. With countOnly the tiles are counted and
 // neither listed nor marked, which stays quick for a nozzle of any size.
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& state, PageArea page,
-                          PageArea across = {}, bool countOnly = false);
+                          PageArea across = {}, bool countOnly = false,
+                          TemplateShape shape = TemplateShape::Whole);
 
 }  // namespace tavro

@@ -248,6 +248,32 @@ TEST(TiledTemplate, FirstPageMapsTheSheetAndTheStripsHoldNoLabel) {
     }
 }
 
+// The half profile (--half) keeps one wall and the axis: the tall dark pieces of the pages are
+// one wall's, and a large nozzle takes about half the pages of the whole template.
+TEST(HalfTemplate, OneWallOnAboutHalfThePages) {
+    const auto tallPieces = [](const std::vector<GreyPage>& pages) {
+        int tall = 0;
+        for (const GreyPage& p : pages)
+            for (const Piece& piece : darkPieces(p))
+                tall += (piece.bottom - piece.top) * 25.4 / 150 >= 20;
+        return tall;
+    };
+    const std::vector<GreyPage> whole = printedPages(kLong, {"--template"}, 150);
+    const std::vector<GreyPage> half = printedPages(kLong, {"--half"}, 150);
+    EXPECT_GE(tallPieces(whole), 4);
+    EXPECT_EQ(tallPieces(half), static_cast<int>(half.size())) << "one wall on each page";
+
+    std::vector<std::string> large = {"calc", "Rkr=200", "Qa=10", "k=1.24", "Pk=9.4", "H=10000"};
+    const DesignState s = designOf(large);
+    std::ostringstream scratch;
+    RecordingTarget metrics(scratch, kRecordedPage, kRecordedPage, 10);
+    const TemplatePlan wholePlan = planTemplate(metrics, s, {190, 277}, {277, 190}, true);
+    const TemplatePlan halfPlan =
+        planTemplate(metrics, s, {190, 277}, {277, 190}, true, TemplateShape::Half);
+    EXPECT_LE(halfPlan.pageCount(), 0.6 * wholePlan.pageCount())
+        << halfPlan.pageCount() << " pages against " << wholePlan.pageCount();
+}
+
 // Every template page carries a calibration bar; on the one-page template it is 100 mm.
 TEST(TemplateBar, MeasuresItsLength) {
     const std::vector<GreyPage> one = printedPages(kSmall, {"--template"});
