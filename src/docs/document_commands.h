@@ -19,6 +19,8 @@ extern const char* const kPdfFilter;
 constexpr int kPagesWithoutAsking = 12;
 // "Шаблон займет 13 листов. Печатать?", the noun agreeing with the number.
 std::string templatePagesQuestion(int pages);
+// The choice between the whole template and the half profile (one wall and the axis).
+std::string halfTemplateQuestion(int whole, int half);
 
 // How choosing the name of a file to write ended.
 enum class NameChoice { Accepted, DialogCancelled, OverwriteCancelled };

@@ -7,6 +7,9 @@
 
 namespace tavro {
 
+// The whole template or the half profile (template_plan.h).
+enum class TemplateShape;
+
 // Menu items whose enabled state the logic changes.
 enum class MenuItem { FileSave, EditRestore };
 
@@ -70,6 +73,8 @@ class SheetOutput {
     virtual bool hasPrinter() = 0;
     // How many pages the full-size template takes on the paper printing would use.
     virtual int templatePages() = 0;
+    // The shape of the template that the calls after it count, show and print.
+    virtual void setTemplateShape(TemplateShape shape) = 0;
     // Shows the pages as they will be printed; true when the user asks to print them.
     virtual bool previewPages(bool tmpl) = 0;
     // Prints the drawing (or the full-size template) on the default printer.

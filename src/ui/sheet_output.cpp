@@ -105,7 +105,7 @@ bool QtSheetOutput::hasPrinter() {
 int QtSheetOutput::templatePages() {
     QPrinter printer(QPrinter::HighResolution);
     if (!hasPrinter()) printer.setPageLayout(pdfPageLayout());
-    return planForPaper(printer, state_, kPageFontPoints, true).pageCount();
+    return planForPaper(printer, state_, kPageFontPoints, true, shape_).pageCount();
 }
 
 // The preview draws the real pages on the paper that printing will use. Its print action only
@@ -118,7 +118,7 @@ bool QtSheetOutput::previewPages(bool tmpl) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageLayout(pdfPageLayout());
     }
-    if (tmpl) planForPaper(printer, state_, kPageFontPoints);
+    if (tmpl) planForPaper(printer, state_, kPageFontPoints, false, shape_);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromUtf8(tmpl ? "Просмотр: шаблон" : "Просмотр: чертеж"));
     // Large enough to read a page without zooming.
@@ -146,7 +146,7 @@ bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> ab
     Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
     TemplatePlan plan;
     if (tmpl) {
-        plan = planForPaper(paper, state_, kPageFontPoints);
+        plan = planForPaper(paper, state_, kPageFontPoints, false, shape_);
         output.plan = &plan;
     }
     PainterTarget page(paper, std::move(abortJob), kPageFontPoints);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "template_plan.h"
 #include "window_view.h"
 
 class QImage;
@@ -24,6 +25,7 @@ class QtSheetOutput : public SheetOutput {
     ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
     bool hasPrinter() override;
     int templatePages() override;
+    void setTemplateShape(TemplateShape shape) override { shape_ = shape; }
     bool previewPages(bool tmpl) override;
     void printSheet(bool tmpl) override;
     bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
@@ -38,6 +40,7 @@ class QtSheetOutput : public SheetOutput {
     bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl);
 
     DesignState& state_;
+    TemplateShape shape_ = TemplateShape::Whole;
     std::string appDir_;
     char sep_;
     std::function<QImage*()> sheet_;
