@@ -3,24 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include "contour.h"
-#include "core.h"
 #include "design_state.h"
+#include "example_design.h"
 #include "workshop_formats.h"
 
 namespace {
 
 void BM_WorkshopFiles(benchmark::State& bench) {
-    tavro::FieldTable fields;
-    tavro::DesignState design;
-    design.Title = "Пример";
-    design.Rkr = 10;
-    design.Qa = 10;
-    design.k = 1.24f;
-    design.Pk = 5;
-    design.Rc = 30;
-    design.Qc = 45;
-    design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    const tavro::DesignState design = tavro::test::computedExample(
+        {{tavro::kRowTitle, "Пример"}, {tavro::kRowRc, "30"}, {tavro::kRowQc, "45"}});
     size_t bytes = 0;
     for (auto _ : bench) {
         const auto contour = tavro::contourOf(design);

@@ -3,7 +3,7 @@
 
 #include <QTemporaryDir>
 
-#include "core.h"
+#include "example_design.h"
 #include "inputs.h"
 #include "params_file.h"
 
@@ -12,19 +12,11 @@ namespace {
 // A computed design with a title and a note, as a user saves it.
 tavro::FieldTable fullDesign() {
     tavro::FieldTable fields;
-    fields.setText(tavro::kRowTitle, "Опыт, сопло №3");
-    fields.setText(tavro::kRowRkr, "10");
-    fields.setText(tavro::kRowQa, "10");
-    fields.setText(tavro::kRowK, "1.24");
-    fields.setText(tavro::kRowPk, "5");
-    fields.setText(tavro::kRowH, "0");
-    fields.setText(tavro::kRowRc, "30");
-    fields.setText(tavro::kRowQc, "45");
-    fields.setText(tavro::kRowNote, "сталь 45, резец Т15К6, \"чистовой\" проход");
-    tavro::DesignState state;
-    state.InRange = true;
-    tavro::loadDesignValues(state, fields);
-    tavro::sCore(state, fields, '.');
+    tavro::test::computedExample({{tavro::kRowTitle, "Опыт, сопло №3"},
+                                  {tavro::kRowRc, "30"},
+                                  {tavro::kRowQc, "45"},
+                                  {tavro::kRowNote, "сталь 45, резец Т15К6, \"чистовой\" проход"}},
+                                 &fields);
     return fields;
 }
 

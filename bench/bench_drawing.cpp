@@ -9,26 +9,20 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <string>
 
-#include "core.h"
 #include "design_state.h"
+#include "example_design.h"
 #include "painter_target.h"
 #include "rebuilder.h"
 
 namespace {
 
 void BM_RebuilderWindow(benchmark::State& bench) {
-    tavro::FieldTable fields;
-    tavro::DesignState design;
-    design.Title = "Пример";
-    design.Rkr = 10;
-    design.Qa = 10;
-    design.k = 1.24f;
-    design.Pk = 5;
-    design.Rc = static_cast<float>(bench.range(0));
-    design.Qc = static_cast<float>(bench.range(1));
-    design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::DesignState design =
+        tavro::test::computedExample({{tavro::kRowTitle, "Пример"},
+                                      {tavro::kRowRc, std::to_string(bench.range(0))},
+                                      {tavro::kRowQc, std::to_string(bench.range(1))}});
     QImage image(700, 1000, QImage::Format_RGB32);
     tavro::PainterTarget sheet(image);
     for (auto _ : bench) {
@@ -41,17 +35,11 @@ BENCHMARK(BM_RebuilderWindow)->Args({30, 45})->Args({50, 60})->Unit(benchmark::k
 // Rkr 80 mm: about a metre long, 20 A4 pages with 10 mm margins. Planning, drawing and
 // writing the PDF into memory, as the tool does before saving it.
 void BM_TemplatePdf20Pages(benchmark::State& bench) {
-    tavro::FieldTable fields;
-    tavro::DesignState design;
-    design.Title = "Пример";
-    design.Note = "сталь 20";
-    design.Rkr = 80;
-    design.Qa = 10;
-    design.k = 1.24f;
-    design.Pk = 9.4f;
-    design.H = 10000;
-    design.InRange = true;
-    tavro::sCore(design, fields, '.');
+    tavro::DesignState design = tavro::test::computedExample({{tavro::kRowTitle, "Пример"},
+                                                              {tavro::kRowNote, "сталь 20"},
+                                                              {tavro::kRowRkr, "80"},
+                                                              {tavro::kRowPk, "9.4"},
+                                                              {tavro::kRowH, "10000"}});
     size_t pages = 0, bytes = 0;
     for (auto _ : bench) {
         QByteArray pdf;

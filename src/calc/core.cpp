@@ -8,12 +8,11 @@
 #include "graph.h"
 #include "number_text.h"
 #include "physics.h"
+#include "pi.h"
 #include "wall.h"
 
 namespace tavro {
 namespace {
-
-constexpr double kPi = 3.1415926536;
 
 void writeResults(const DesignState& s, Fields& f, char sep) {
     f.setText(kRowPa, formatFixed(s.Pa, 4, sep));
@@ -58,9 +57,9 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
         f.setText(kRowQc, "90");
     }
 
-    const double q = static_cast<double>(s.Qc / 180.0f) * kPi;
+    const double q = static_cast<double>(s.Qc / 180.0f) * kCalcPi;
     const double Rint = s.Rint;
-    const double y1 = finite((1 - std::cos(q)) * Rint + Rkr);
+    const double y1 = finite(inletTangentRadius(Rkr, Rint, q));
     if (s.Rc >= y1) {
         // The convergent cone exists between the entrance and the inlet fillet.
         s.Ln = single(div(s.Rc - y1, std::tan(q)) + (Rint * std::sin(q) + s.La));
@@ -69,7 +68,7 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
         const float a = single(Rint + Rkr - s.Rc);
         const double e = static_cast<double>(s.Rc) - Rkr - Rint;
         const double sLen = power(Rint * Rint - e * e, 0.5);
-        s.Qc = single(std::atan(div(sLen, a)) / kPi * 180);
+        s.Qc = single(std::atan(div(sLen, a)) / kCalcPi * 180);
         s.Ln = single(sLen + s.La);
     }
     if (!wallIsBuildable(s)) {

@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "faults.h"
+#include "pi.h"
 
 namespace tavro {
 
 float Gravity(float latitude, float altitude) {
-    constexpr double pi = 3.14159265;  // this routine's own value of π
     const double phi = latitude;
     const float twoPhi = 2.0f * latitude;
-    const double s1 = std::sin(phi * pi / 180);
-    const double s2 = std::sin(static_cast<double>(twoPhi) * pi / 180);
+    const double s1 = std::sin(phi * kGravityPi / 180);
+    const double s2 = std::sin(static_cast<double>(twoPhi) * kGravityPi / 180);
     constexpr double freeAir = 3.086 / 1000000;
     const double g = (1 + 0.0053024 * s1 * s1 - 5.8e-6 * s2 * s2) * 9.780327 - altitude * freeAir;
     return single(g);

@@ -4,20 +4,21 @@
 #include <cmath>
 
 #include "faults.h"
+#include "pi.h"
 
 namespace tavro {
-namespace {
 
-constexpr double kPi = 3.1415926536;
+double inletTangentRadius(double rkr, double rint, double qc) {
+    return (1 - std::cos(qc)) * rint + rkr;
+}
 
-}  // namespace
-
-WallProfile wallProfile(const DesignState& s, double scale) {
-    const double qc = s.Qc / 180.0 * kPi, qm = s.Qm / 180.0 * kPi, qa = s.Qa / 180.0 * kPi;
-    const double rc = s.Rc * scale, rkr = s.Rkr * scale, ra = s.Ra * scale;
-    const double rint = s.Rint * scale, rout = s.Rout * scale, ln = s.Ln * scale;
+WallProfile wallProfile(const DesignState& s) {
+    const double qc = s.Qc / 180.0 * kCalcPi, qm = s.Qm / 180.0 * kCalcPi;
+    const double qa = s.Qa / 180.0 * kCalcPi;
+    const double rc = s.Rc, rkr = s.Rkr, ra = s.Ra;
+    const double rint = s.Rint, rout = s.Rout, ln = s.Ln;
     WallProfile w;
-    w.x1 = rkr + rint * (1 - std::cos(qc));
+    w.x1 = inletTangentRadius(rkr, rint, qc);
     w.y1 = div(rc - w.x1, std::tan(qc));
     w.yT = w.y1 + rint * std::sin(qc);
     w.S = {rkr + rout * (1 - std::cos(qm)), w.yT + rout * std::sin(qm)};

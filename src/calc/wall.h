@@ -10,7 +10,7 @@ struct WallPoint {
     double x = 0, y = 0;
 };
 
-// The profile's key points, in millimetres times the scale. The supersonic wall is the curve
+// The profile's key points, in millimetres. The supersonic wall is the curve
 // tangent to the wall line through S inclined Qm to the axis and to the one through the exit
 // lip E inclined Qa; P is where those two lines cross.
 struct WallProfile {
@@ -21,9 +21,13 @@ struct WallProfile {
     WallPoint E;            // exit lip (Ra, Ln)
 };
 
-// The profile of a computed design at the given scale (sheet units per millimetre). Throws
-// CalcFault where it has no crossing (Qm equal to Qa) or a tangent is undefined.
-WallProfile wallProfile(const DesignState& s, double scale = 1);
+// Distance from the axis at which an inlet fillet of radius rint round a throat of radius rkr
+// meets a cone inclined qc (radians) to the axis: the calculation's y1 and the profile's x1.
+double inletTangentRadius(double rkr, double rint, double qc);
+
+// The profile of a computed design. Throws CalcFault where it has no crossing (Qm equal to Qa)
+// or a tangent is undefined.
+WallProfile wallProfile(const DesignState& s);
 
 // Whether the supersonic wall exists as drawn and cut: both angles open outward and the tangent
 // crossing lies strictly between the outlet fillet's end and the exit lip in both directions.

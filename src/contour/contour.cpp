@@ -5,15 +5,14 @@
 #include <cmath>
 
 #include "faults.h"
+#include "pi.h"
 #include "wall.h"
 
 namespace tavro {
 namespace {
 
-// The degrees-to-radians factor the calculation and the drawing use.
-constexpr double kPi = 3.1415926536;
-constexpr double kTwoPi = 2 * 3.14159265358979323846;
-constexpr double kHalfPi = 3.14159265358979323846 / 2;
+constexpr double kTwoPi = 2 * kPi;
+constexpr double kHalfPi = kPi / 2;
 // A cone shorter than this is a rounding remnant of the fillet reaching the entrance radius.
 constexpr double kShortestCone = 1e-3;
 
@@ -37,23 +36,11 @@ double sweep(double a, double b) {
 
 }  // namespace
 
-std::optional<Contour> contourOf(const DesignState& design) {
-    // Designs the profile has no answer for (no tangent crossing, an undefined tangent) have
-    // no contour either: the fault is this routine's "no".
-    WallProfile w;
-    try {
-        if (!design.InRange ||
-            !(design.Rkr > 0 && design.Rint > 0 && design.Rout > 0 && design.Rc > 0 &&
-              design.Qc > 0) ||
-            !wallIsBuildable(design))
-            return std::nullopt;
-        w = wallProfile(design);
-    } catch (const CalcFault&) {
-        return std::nullopt;
-    }
-    const double qc = design.Qc / 180.0 * kPi;
+Contour wallContour(const DesignState& design) {
+    const WallProfile w = wallProfile(design);
+    const double qc = design.Qc / 180.0 * kCalcPi;
     const double rc = design.Rc, rkr = design.Rkr, rint = design.Rint, rout = design.Rout;
-    if (!std::isfinite(w.yT)) return std::nullopt;
+    finite(w.yT);
 
     // Profile points are (distance from the axis, depth); contour points (x along the axis, y
     // the radius).
@@ -65,8 +52,8 @@ std::optional<Contour> contourOf(const DesignState& design) {
     const Point outletCentre{w.yT, rkr + rout};
     const Point S{w.S.y, w.S.x}, P{w.P.y, w.P.x}, E{w.E.y, w.E.x};
 
-    // The cone as the drawing has it; where it ends at or before the entrance plane (a 90 degree
-    // entry) or is too short to be one, the inlet fillet is taken up to the entrance plane.
+    // Where the cone would end at or before the entrance plane (a 90 degree entry) or is too
+    // short to be one, the inlet fillet is taken up to the entrance plane.
     const bool cone = rc >= w.x1 && std::hypot(w.y1, rc - w.x1) > kShortestCone;
     Point inletStart{w.y1, w.x1};
     if (cone && !(w.y1 > 0)) {
@@ -75,7 +62,7 @@ std::optional<Contour> contourOf(const DesignState& design) {
         const double theta = std::min(qc, kHalfPi);
         inletStart = {0, rkr + rint * (1 - std::cos(theta))};
     } else if (!cone) {
-        const double theta = std::asin(std::clamp(w.yT / rint, 0.0, 1.0));
+        const double theta = std::asin(std::clamp(div(w.yT, rint), 0.0, 1.0));
         inletStart = {0, rkr + rint * (1 - std::cos(theta))};
     }
     if (cone) {
@@ -94,6 +81,21 @@ std::optional<Contour> contourOf(const DesignState& design) {
     curve.end = E;
     c.pieces.push_back(curve);
     return c;
+}
+
+std::optional<Contour> contourOf(const DesignState& design) {
+    // Designs the profile has no answer for (no tangent crossing, an undefined tangent) have
+    // no contour either: the fault is this routine's "no".
+    try {
+        if (!design.InRange ||
+            !(design.Rkr > 0 && design.Rint > 0 && design.Rout > 0 && design.Rc > 0 &&
+              design.Qc > 0) ||
+            !wallIsBuildable(design))
+            return std::nullopt;
+        return wallContour(design);
+    } catch (const CalcFault&) {
+        return std::nullopt;
+    }
 }
 
 double widestRadius(const Contour& contour) {

@@ -1,4 +1,5 @@
-// The nozzle's wall contour as exact pieces in millimetres, for the workshop files.
+// The nozzle's wall contour as exact pieces in millimetres: the one geometry the drawing and the
+// workshop files are made from.
 #pragma once
 
 #include <optional>
@@ -38,8 +39,13 @@ struct Contour {
     double throatX = 0;  // x of the throat, where the two fillets meet
 };
 
-// The contour of a computed design, or nothing when the design is off-design or its wall
-// cannot be made.
+// The wall the design's values give, whether or not it can be made, as the drawing shows it.
+// Throws CalcFault where the profile has no answer (parallel or undefined tangents), so that
+// the routine drawing it reports the fault under its own name.
+Contour wallContour(const DesignState& design);
+
+// The contour of a computed design, or nothing when the design is off-design, its wall cannot
+// be made or its profile faults: what the workshop files are made from.
 std::optional<Contour> contourOf(const DesignState& design);
 
 // The largest distance of the wall from the axis: at the entrance or at the exit lip.

@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "decimal_text.h"
+#include "pi.h"
 #include "workshop_files.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kDegreesPerRadian = 180 / 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180 / kPi;
 // Coordinates with this many decimals keep joints well inside a micrometre.
 constexpr int kDecimals = 10;
 constexpr double kTextHeight = 3.5;  // mm, the usual lettering of a drawing

@@ -25,10 +25,12 @@
 #include <gp_Ax1.hxx>
 #include <sstream>
 
+#include "pi.h"
+
 namespace tavro {
 namespace {
 
-constexpr double kTwoPi = 2 * 3.14159265358979323846;
+constexpr double kTwoPi = 2 * kPi;
 
 // Contour (x along the axis, y the radius) in the XZ plane, Z along the axis.
 gp_Pnt spatial(const Point& p) {

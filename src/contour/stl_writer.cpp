@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "pi.h"
 #include "workshop_files.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Half of the allowed chord error goes to the profile, half to the polygon around the axis,
 // so that a facet's middle stays within their sum of the true surface.
 constexpr double kHalfChordError = 0.005;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pi.h"
+
 namespace tavro {
 
 void HalfTarget::segment(double x1, double y1, double x2, double y2, Rgb colour) {
@@ -38,7 +40,7 @@ void HalfTarget::line(float x1, float y1, float x2, float y2, Rgb colour, bool b
 void HalfTarget::circle(float x, float y, float radius, Rgb colour, float start, float end) {
     // Judged by the arc's middle: the template's arcs never reach across the axis.
     double span = static_cast<double>(end) - start;
-    if (span < 0) span += 2 * 3.14159265358979323846;
+    if (span < 0) span += 2 * kPi;
     if (x + radius * std::cos(start + span / 2) < axisX_) return;
     t_.circle(x, y, radius, colour, start, end);
 }

@@ -3,64 +3,69 @@
 
 #include "builders.h"
 #include "checked_ops.h"
+#include "contour.h"
 #include "faults.h"
 #include "number_text.h"
+#include "pi.h"
 #include "rebuilder.h"
 #include "sheet_parts.h"
-#include "wall.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.1415926536;
 constexpr int kSupersonicSteps = 20;
 
-// Distances from the axis and depths below the entrance plane, in sheet units.
-struct Profile {
-    double qc, qm, qa;
-    double rc, rkr, ra, rint, rout, ln;
-    double scale;
-    double rmax;
-    double x1, y1;  // where the inlet fillet meets the cone
-    double yT;      // depth of the throat
-    double x2, y2;  // end of the outlet fillet
-    double xP, yP;  // crossing of the wall tangents at the outlet fillet's end and at the lip
+// A place on the sheet relative to the nozzle: distance from the axis and depth below the
+// entrance plane, in sheet units.
+struct Offset {
+    double d = 0, y = 0;
 };
 
-Profile profileOf(const DesignState& s, double scale) {
-    Profile p{};
-    p.scale = scale;
-    p.qc = s.Qc / 180.0 * kPi;
-    p.qm = s.Qm / 180.0 * kPi;
-    p.qa = s.Qa / 180.0 * kPi;
-    p.rc = s.Rc * scale;
-    p.rkr = s.Rkr * scale;
-    p.ra = s.Ra * scale;
-    p.rint = s.Rint * scale;
-    p.rout = s.Rout * scale;
-    p.ln = s.Ln * scale;
-    p.rmax = p.ra > p.rc ? p.ra : p.rc;
-    const WallProfile w = wallProfile(s, scale);
-    p.x1 = w.x1;
-    p.y1 = w.y1;
-    p.yT = w.yT;
-    p.x2 = w.S.x;
-    p.y2 = w.S.y;
-    p.xP = w.P.x;
-    p.yP = w.P.y;
-    return p;
-}
+// The one way the contour's millimetres reach the sheet: scaled, the axial position as depth
+// below the entrance plane, the radius as distance from the axis, on the right and mirrored on
+// the left.
+class Placement {
+  public:
+    Placement(const DesignState& s, double scale)
+        : axisX_(s.AxisX), entryY_(s.EntryY), scale_(scale) {}
 
-// A contour segment given in (distance from the axis, depth), drawn right and then mirrored.
-void wall(DrawingTarget& t, const DesignState& s, double d1, double y1, double d2, double y2) {
-    segment(t, s.AxisX + d1, s.EntryY + y1, s.AxisX + d2, s.EntryY + y2, kBlack);
-    segment(t, s.AxisX - d1, s.EntryY + y1, s.AxisX - d2, s.EntryY + y2, kBlack);
-}
+    Offset scaled(const Point& p) const { return {p.y * scale_, p.x * scale_}; }
+
+    // A wall segment, drawn right and then mirrored.
+    void wall(DrawingTarget& t, Offset a, Offset b) const {
+        segment(t, axisX_ + a.d, entryY_ + a.y, axisX_ + b.d, entryY_ + b.y, kBlack);
+        segment(t, axisX_ - a.d, entryY_ + a.y, axisX_ - b.d, entryY_ + b.y, kBlack);
+    }
+
+    // A fillet, drawn right and then mirrored. Seen on the sheet the right side turns the
+    // contour's angles a quarter turn clockwise and keeps their sense; the mirror reverses it,
+    // so there the arc runs from the image of the fillet's end to that of its start.
+    void fillet(DrawingTarget& t, const Piece& f) const {
+        const double from = angleOf(f.centre, f.start), to = angleOf(f.centre, f.end);
+        const Offset c = scaled(f.centre);
+        const double r = f.radius * scale_;
+        arc(t, axisX_ + c.d, entryY_ + c.y, r, kBlack, turn(from - kHalfPi), turn(to - kHalfPi));
+        arc(t, axisX_ - c.d, entryY_ + c.y, r, kBlack, turn(-to - kHalfPi), turn(-from - kHalfPi));
+    }
+
+  private:
+    static constexpr double kHalfPi = kPi / 2;
+    // An angle in [0, 2 pi), as the drawing's arcs take them.
+    static double turn(double a) {
+        while (a < 0) a += 2 * kPi;
+        while (a >= 2 * kPi) a -= 2 * kPi;
+        return a;
+    }
+
+    double axisX_, entryY_, scale_;
+};
 
 // The supersonic wall as the envelope of lines joining evenly stepped points of S-P and P-E:
-// a parabola tangent to the outlet fillet at S and to the exit cone at the lip E.
-void supersonic(DrawingTarget& t, const DesignState& s, const Profile& p) {
-    const double sx = p.x2, sy = p.y2, px = p.xP, py = p.yP, ex = p.ra, ey = p.ln;
+// a polyline tangent to the curve at S and at the lip E, worked in sheet units.
+void supersonic(DrawingTarget& t, const Placement& place, const Piece& curve) {
+    const Offset S = place.scaled(curve.start), P = place.scaled(curve.control);
+    const Offset E = place.scaled(curve.end);
+    const double sx = S.d, sy = S.y, px = P.d, py = P.y, ex = E.d, ey = E.y;
     const double dAx = (px - sx) / kSupersonicSteps, dAy = (py - sy) / kSupersonicSteps;
     const double dBx = (ex - px) / kSupersonicSteps, dBy = (ey - py) / kSupersonicSteps;
     double a0x = sx, a0y = sy, b0x = px, b0y = py, qx = sx, qy = sy;
@@ -72,7 +77,7 @@ void supersonic(DrawingTarget& t, const DesignState& s, const Profile& p) {
         const double k1 = div(b0y - a0y, b0x - a0x), b1 = a0y - k1 * a0x;
         const double k2 = div(by - ay, bx - ax), b2 = ay - k2 * ax;
         const double x = div(b2 - b1, k1 - k2), y = k1 * x + b1;
-        wall(t, s, qx, qy, x, y);
+        place.wall(t, {qx, qy}, {x, y});
         a0x = ax;
         a0y = ay;
         b0x = bx;
@@ -80,17 +85,67 @@ void supersonic(DrawingTarget& t, const DesignState& s, const Profile& p) {
         qx = x;
         qy = y;
     }
-    wall(t, s, qx, qy, bx, by);
+    place.wall(t, {qx, qy}, {bx, by});
 }
 
-void contour(DrawingTarget& t, const DesignState& s, const Profile& p) {
-    const double ax = s.AxisX, ey = s.EntryY;
-    if (p.rc >= p.x1) wall(t, s, p.rc, 0, p.x1, p.y1);
-    arc(t, ax + p.rkr + p.rint, ey + p.yT, p.rint, kBlack, kPi - p.qc, kPi);
-    arc(t, ax - p.rkr - p.rint, ey + p.yT, p.rint, kBlack, 0, p.qc);
-    arc(t, ax + p.rkr + p.rout, ey + p.yT, p.rout, kBlack, kPi, kPi + p.qm);
-    arc(t, ax - p.rkr - p.rout, ey + p.yT, p.rout, kBlack, 2 * kPi - p.qm, 0);
-    supersonic(t, s, p);
+// The wall's pieces in the order the drawing has them: cone, inlet fillet, outlet fillet,
+// supersonic curve.
+void drawWall(DrawingTarget& t, const Placement& place, const Contour& c) {
+    for (const Piece& p : c.pieces) {
+        switch (p.kind) {
+            case PieceKind::Cone:
+                place.wall(t, place.scaled(p.start), place.scaled(p.end));
+                break;
+            case PieceKind::InletFillet:
+            case PieceKind::OutletFillet:
+                place.fillet(t, p);
+                break;
+            case PieceKind::Supersonic:
+                supersonic(t, place, p);
+                break;
+        }
+    }
+}
+
+const Piece& pieceOf(const Contour& c, PieceKind kind) {
+    for (const Piece& p : c.pieces)
+        if (p.kind == kind) return p;
+    throw CalcFault("no such piece");
+}
+
+// What the dimensioning needs: design values and the contour's key points in sheet units.
+struct Profile {
+    double qc, qm, qa;
+    double rc, rkr, ra, rint, rout, ln;
+    double scale;
+    double rmax;
+    double x1, y1;  // where the inlet fillet begins
+    double yT;      // depth of the throat
+    double x2, y2;  // end of the outlet fillet
+};
+
+Profile profileOf(const DesignState& s, const Contour& c, double scale) {
+    Profile p{};
+    p.scale = scale;
+    p.qc = s.Qc / 180.0 * kCalcPi;
+    p.qm = s.Qm / 180.0 * kCalcPi;
+    p.qa = s.Qa / 180.0 * kCalcPi;
+    p.rc = s.Rc * scale;
+    p.rkr = s.Rkr * scale;
+    p.ra = s.Ra * scale;
+    p.rint = s.Rint * scale;
+    p.rout = s.Rout * scale;
+    p.ln = s.Ln * scale;
+    p.rmax = p.ra > p.rc ? p.ra : p.rc;
+    const Placement place(s, scale);
+    const Offset inlet = place.scaled(pieceOf(c, PieceKind::InletFillet).start);
+    const Offset outlet = place.scaled(pieceOf(c, PieceKind::OutletFillet).end);
+    p.x1 = inlet.d;
+    p.y1 = inlet.y;
+    p.yT = c.throatX * scale;
+    p.x2 = outlet.d;
+    p.y2 = outlet.y;
+    return p;
 }
 
 std::string value(float v, char sep) {
@@ -101,7 +156,7 @@ std::string value(float v, char sep) {
 void downwardAngle(DrawingTarget& t, double x, double y, double angle, double ext, double arcR) {
     segment(t, x, y, x, y + ext, kGrey);
     segment(t, x, y, x + ext * std::sin(angle), y + ext * std::cos(angle), kGrey);
-    arc(t, x, y, arcR, kGrey, 3.0 / 2.0 * kPi, 3.0 / 2.0 * kPi + angle);
+    arc(t, x, y, arcR, kGrey, 3.0 / 2.0 * kCalcPi, 3.0 / 2.0 * kCalcPi + angle);
 }
 
 void arrowPair(DrawingTarget& t, double x, double y, double half, double length) {
@@ -134,7 +189,7 @@ void dimensions(DrawingTarget& t, const DesignState& s, const Profile& p, char s
     const double cx = ax + p.rc;
     segment(t, cx, ey, cx, ey - ext, kGrey);
     segment(t, cx, ey, cx + ext * std::sin(p.qc), ey - ext * std::cos(p.qc), kGrey);
-    arc(t, cx, ey, arcR, kGrey, kPi / 2 - p.qc, kPi / 2);
+    arc(t, cx, ey, arcR, kGrey, kCalcPi / 2 - p.qc, kCalcPi / 2);
     measure("Qс=" + value(s.Qc, sep) + "°");
     printAt(t, cx + w / 2, ey - arcR - h, label);
 
@@ -180,22 +235,22 @@ void dimensions(DrawingTarget& t, const DesignState& s, const Profile& p, char s
 }  // namespace
 
 void DrawArrow(DrawingTarget& target, float x, float y, float length, Rgb colour, float angle) {
-    const double a1 = (angle - 10.0) / 180 * kPi, a2 = (angle + 10.0) / 180 * kPi;
+    const double a1 = (angle - 10.0) / 180 * kCalcPi, a2 = (angle + 10.0) / 180 * kCalcPi;
     segment(target, x, y, x - length * std::cos(a1), y + length * std::sin(a1), colour);
     segment(target, x, y, x - length * std::cos(a2), y + length * std::sin(a2), colour);
 }
 
 void drawContour(DrawingTarget& target, const DesignState& state, float scale) {
-    contour(target, state, profileOf(state, scale));
+    drawWall(target, Placement(state, scale), wallContour(state));
 }
 
 void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,
                 char decimalSeparator) {
-    const Profile p = profileOf(state, scale);
+    const Contour c = wallContour(state);
     target.setDrawWidth(width);
     target.setDrawStyle(kSolid);
-    contour(target, state, p);
-    if (!tmpl) dimensions(target, state, p, decimalSeparator);
+    drawWall(target, Placement(state, scale), c);
+    if (!tmpl) dimensions(target, state, profileOf(state, c, scale), decimalSeparator);
 }
 
 bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, bool tmpl,

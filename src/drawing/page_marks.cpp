@@ -4,6 +4,7 @@
 #include <string>
 
 #include "checked_ops.h"
+#include "sheet_parts.h"
 
 namespace tavro {
 namespace {
@@ -80,7 +81,7 @@ void drawScaleBar(DrawingTarget& t, double scale) {
     const double sheetWidth = t.scaleWidth();
     const double sheetHeight = t.scaleHeight();
     const double base = t.fontSize();
-    t.setFontSize(base * 1.5);
+    t.setFontSize(base * kLegendFactor);
     const double legendLine = t.textHeight("L");
     t.setFontSize(base);
     const int length = scaleBarLength(scale, kScaleBarShare * sheetWidth);

@@ -1,5 +1,6 @@
 // The one QPainter back end of the drawing: the window's sheet image, a printer or a PDF page.
 #include "painter_target.h"
+#include "pi.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 constexpr double kScreenDpi = 96;
-constexpr double kPi = 3.14159265358979323846;
 
 QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);

@@ -116,8 +116,8 @@ struct TextSizes {
 TextSizes textSizes(DrawingTarget& t, const DesignState& s, const SheetArea& a) {
     TextSizes z;
     z.base = t.fontSize();
-    z.title = fittingPoints(t, s.Title, z.base * 1.75, a.width - 2 * a.margin);
-    z.note = fittingPoints(t, s.Note + "++", z.base * 1.5, a.width - a.margin);
+    z.title = fittingPoints(t, s.Title, z.base * kTitleFactor, a.width - 2 * a.margin);
+    z.note = fittingPoints(t, s.Note + "++", z.base * kLegendFactor, a.width - a.margin);
     return z;
 }
 
@@ -134,7 +134,7 @@ float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int conto
         std::vector<Box> boxes;
         if (!paper) return boxes;
         const auto [shown, measured] = legendTexts(sc, sep);
-        boxes.push_back(bottomRightBox(t, a, shown, measured, 4, z.base * 1.5));
+        boxes.push_back(bottomRightBox(t, a, shown, measured, 4, z.base * kLegendFactor));
         if (!s.Note.empty())
             boxes.push_back(bottomRightBox(t, a, s.Note, s.Note + "++", 2, z.note));
         return boxes;
@@ -197,10 +197,10 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     target.setDrawWidth(contourWidth);
     target.setForeColor(kBlack);
 
-    if (sizes.title == sizes.base * 1.75) {
-        target.setFontSize(target.fontSize() * 1.75);
+    if (sizes.title == sizes.base * kTitleFactor) {
+        target.setFontSize(target.fontSize() * kTitleFactor);
         printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
-        target.setFontSize(target.fontSize() / 1.75);
+        target.setFontSize(target.fontSize() / kTitleFactor);
     } else {
         target.setFontSize(sizes.title);
         printAt(target, axisX - target.textWidth(s.Title) / 2.0, entryY / 4, s.Title);
@@ -210,11 +210,11 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, axisX, entryY, sc);
     clean = NozzleBuilder(target, s, scale, tmpl, contourWidth, sep) && clean;
 
-    target.setFontSize(target.fontSize() * 1.5);
+    target.setFontSize(target.fontSize() * kLegendFactor);
     target.setForeColor(kBlack);
     if (!window) printLegend(target, scale, sep);
     if (!s.Note.empty()) {
-        if (sizes.note == sizes.base * 1.5) {
+        if (sizes.note == sizes.base * kLegendFactor) {
             printFromBottomRight(target, s.Note, s.Note + "++", 2);
         } else {
             const double large = target.fontSize();
@@ -223,7 +223,7 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
             target.setFontSize(large);
         }
     }
-    target.setFontSize(target.fontSize() / 1.5);
+    target.setFontSize(target.fontSize() / kLegendFactor);
 
     if (output.mode == OutputMode::Drawing) drawScaleBar(target, scale);
     if (tmpl && !plan->pages.empty())

@@ -7,99 +7,13 @@
 #include <utility>
 
 #include "faults.h"
+#include "segment_target.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-// An arc is followed by chords of under 6 degrees, which keep within 0.13 % of its radius
-// of it: a fraction of the margin kept from the sheet's edges.
-constexpr int kChordsPerCircle = 64;
 // The fitted scale is found to this fraction of itself.
 constexpr double kScalePrecision = 1e-5;
-
-// What a drawing covers: its strokes as segments and its texts as boxes.
-struct Cover {
-    std::vector<Segment> strokes;
-    std::vector<Box> texts;
-};
-
-using Measured = std::map<std::pair<std::string, double>, TextExtent>;
-
-// A target that draws nothing: it notes where each stroke and text would go.
-class CoverTarget : public DrawingTarget {
-  public:
-    CoverTarget(DrawingTarget& sheet, const SheetArea& area, Measured& measured, Cover& cover)
-        : sheet_(sheet),
-          area_(area),
-          measured_(measured),
-          cover_(cover),
-          points_(sheet.fontSize()) {}
-
-    void setScaleMode(int) override {}
-    float scaleWidth() override { return static_cast<float>(area_.width); }
-    float scaleHeight() override { return static_cast<float>(area_.height); }
-    void cls() override { x_ = y_ = 0; }
-    void setBackColor(Rgb) override { cls(); }
-    void setForeColor(Rgb) override {}
-    void setDrawWidth(int) override {}
-    void setDrawStyle(int) override {}
-    void line(float x1, float y1, float x2, float y2, Rgb, bool box) override {
-        if (!box) {
-            cover_.strokes.push_back({x1, y1, x2, y2});
-            return;
-        }
-        cover_.strokes.push_back({x1, y1, x2, y1});
-        cover_.strokes.push_back({x2, y1, x2, y2});
-        cover_.strokes.push_back({x2, y2, x1, y2});
-        cover_.strokes.push_back({x1, y2, x1, y1});
-    }
-    void circle(float x, float y, float radius, Rgb, float start, float end) override {
-        double span = static_cast<double>(end) - start;
-        if (span < 0) span += 2 * kPi;
-        if (!(radius > 0) || span == 0) return;
-        const int chords = 1 + static_cast<int>(span / (2 * kPi) * kChordsPerCircle);
-        double px = x + radius * std::cos(start), py = y - radius * std::sin(start);
-        for (int i = 1; i <= chords; ++i) {
-            const double a = start + span * i / chords;
-            const double qx = x + radius * std::cos(a), qy = y - radius * std::sin(a);
-            cover_.strokes.push_back({px, py, qx, qy});
-            px = qx;
-            py = qy;
-        }
-    }
-    void setCurrentX(float x) override { x_ = x; }
-    void setCurrentY(float y) override { y_ = y; }
-    void print(const std::string& text) override {
-        const TextExtent e = measure(text);
-        cover_.texts.push_back({x_, y_, x_ + e.width, y_ + e.height});
-        x_ = 0;
-        y_ += e.height;
-    }
-    float textWidth(const std::string& text) override { return measure(text).width; }
-    float textHeight(const std::string& text) override { return measure(text).height; }
-    TextExtent measureText(const std::string& text, double points) override {
-        const auto key = std::make_pair(text, points);
-        const auto found = measured_.find(key);
-        if (found != measured_.end()) return found->second;
-        return measured_[key] = sheet_.measureText(text, points);
-    }
-    double fontSize() override { return points_; }
-    void setFontSize(double points) override { points_ = points; }
-    void endDoc() override {}
-    void setOrigin(float, float) override {}
-    void newPage() override {}
-
-  private:
-    TextExtent measure(const std::string& text) { return measureText(text, points_); }
-
-    DrawingTarget& sheet_;
-    const SheetArea& area_;
-    Measured& measured_;
-    Cover& cover_;
-    double points_;
-    double x_ = 0, y_ = 0;
-};
 
 bool contains(const Box& b, double x, double y) {
     return x >= b.left && x <= b.right && y >= b.top && y <= b.bottom;
@@ -109,7 +23,7 @@ bool overlaps(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-bool covered(const Cover& c, const Box& inside, const std::vector<Box>& clear) {
+bool covered(const SegmentTarget& c, const Box& inside, const std::vector<Box>& clear) {
     for (const Segment& s : c.strokes) {
         if (!contains(inside, s.x1, s.y1) || !contains(inside, s.x2, s.y2)) return false;
         for (const Box& b : clear)
@@ -150,11 +64,10 @@ bool segmentMeetsBox(const Segment& s, const Box& b) {
 float fitScale(DrawingTarget& sheet, float scale, const SheetArea& area, const ScaledDrawing& draw,
                const ClearBoxes& clear) {
     const Box inside{area.margin, area.margin, area.width - area.margin, area.height - area.margin};
-    Measured measured;
+    MeasuredTexts measured;
     // A fault is the builders' to report when they really draw; here it only means no fit.
     const auto fits = [&](float s) {
-        Cover cover;
-        CoverTarget stand(sheet, area, measured, cover);
+        SegmentTarget stand(sheet, area.width, area.height, measured);
         std::vector<Box> keepClear;
         try {
             draw(stand, s);
@@ -162,7 +75,7 @@ float fitScale(DrawingTarget& sheet, float scale, const SheetArea& area, const S
         } catch (const CalcFault&) {
             return false;
         }
-        return covered(cover, inside, keepClear);
+        return covered(stand, inside, keepClear);
     };
     if (!(scale > 0) || fits(scale)) return scale;
 

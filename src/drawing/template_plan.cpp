@@ -9,13 +9,13 @@
 
 #include "faults.h"
 #include "half_target.h"
+#include "segment_target.h"
 #include "sheet_fit.h"
 #include "sheet_parts.h"
 
 namespace tavro {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Room kept between a placed text or bar and any line of the drawing, and between two of them.
 constexpr double kClearance = 1.5;
 constexpr double kGap = 1;
@@ -31,7 +31,7 @@ constexpr double kGrid = 2.5;
 constexpr int kBarLengths[] = {100, 50, 20, 10};
 // No nozzle of this world needs more rows or columns; the cap keeps the page count an int.
 constexpr double kMostAcross = 30000;
-constexpr double kTitleFactor = 1.75, kLegendFactor = 1.5, kPageNameFactor = 1.5;
+constexpr double kPageNameFactor = 1.5;
 const char* const kLegend = "Масштаб 1:1";
 // The axis keeps this far from a column of crosses: clear of the cross and of its strip.
 constexpr double kAxisFromCrosses = kTileOverlap / 2 + 3.5;
@@ -64,61 +64,12 @@ bool inside(const SheetRect& inner, const SheetRect& outer) {
            inner.bottom() <= outer.bottom();
 }
 
-// Takes down the lines of the drawing as segments; arcs become short chords.
-class OutlineTarget : public DrawingTarget {
-  public:
-    std::vector<Segment> lines;
-
-    void line(float x1, float y1, float x2, float y2, Rgb, bool box) override {
-        if (!box) {
-            lines.push_back({x1, y1, x2, y2});
-            return;
-        }
-        lines.push_back({x1, y1, x2, y1});
-        lines.push_back({x2, y1, x2, y2});
-        lines.push_back({x2, y2, x1, y2});
-        lines.push_back({x1, y2, x1, y1});
-    }
-    void circle(float x, float y, float r, Rgb, float start, float end) override {
-        double span = static_cast<double>(end) - start;
-        if (span < 0) span += 2 * kPi;
-        constexpr int kChords = 16;
-        double px = x + r * std::cos(start), py = y - r * std::sin(start);
-        for (int i = 1; i <= kChords; ++i) {
-            const double a = start + span * i / kChords;
-            const double nx = x + r * std::cos(a), ny = y - r * std::sin(a);
-            lines.push_back({px, py, nx, ny});
-            px = nx;
-            py = ny;
-        }
-    }
-    void setScaleMode(int) override {}
-    float scaleWidth() override { return 0; }
-    float scaleHeight() override { return 0; }
-    void cls() override {}
-    void setBackColor(Rgb) override {}
-    void setForeColor(Rgb) override {}
-    void setDrawWidth(int) override {}
-    void setDrawStyle(int) override {}
-    void setCurrentX(float) override {}
-    void setCurrentY(float) override {}
-    void print(const std::string&) override {}
-    float textWidth(const std::string&) override { return 0; }
-    float textHeight(const std::string&) override { return 0; }
-    TextExtent measureText(const std::string&, double) override { return {}; }
-    double fontSize() override { return 0; }
-    void setFontSize(double) override {}
-    void endDoc() override {}
-    void setOrigin(float, float) override {}
-    void newPage() override {}
-};
-
 // The blank's outline and the contour with the nozzle placed at (axisX, entryY): what makes a
 // page of the sheet worth printing.
 std::vector<Segment> partLines(DesignState s, double axisX, double entryY, TemplateShape shape) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
-    OutlineTarget outline;
+    SegmentTarget outline;
     HalfTarget halfOutline(outline, s.AxisX);
     DrawingTarget& t =
         shape == TemplateShape::Half ? static_cast<DrawingTarget&>(halfOutline) : outline;
@@ -128,7 +79,7 @@ std::vector<Segment> partLines(DesignState s, double axisX, double entryY, Templ
                s.EntryY + s.Ln, kGrey, true);
     }
     drawContour(t, s, 1);
-    return std::move(outline.lines);
+    return std::move(outline.strokes);
 }
 
 // The template's lines with the nozzle placed at (axisX, entryY): axis, throat and diffuser
@@ -137,9 +88,9 @@ std::vector<Segment> templateLines(DesignState s, double axisX, double entryY,
                                    TemplateShape shape) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
-    OutlineTarget outline;
+    SegmentTarget outline;
     drawAxisLines(outline, s, 1);
-    std::vector<Segment> lines = std::move(outline.lines);
+    std::vector<Segment> lines = std::move(outline.strokes);
     const std::vector<Segment> parts = partLines(s, axisX, entryY, shape);
     lines.insert(lines.end(), parts.begin(), parts.end());
     return lines;

@@ -249,7 +249,9 @@ void Form1::applyLayout() {
     setFixedSize(L.window.width, L.window.height);
     move(sg.left() + L.window.left, sg.top() + L.window.top);
 
-    auto put = [](QWidget* w, const Box& b) { w->setGeometry(b.left, b.top, b.width, b.height); };
+    auto put = [](QWidget* w, const PixelRect& b) {
+        w->setGeometry(b.left, b.top, b.width, b.height);
+    };
     for (int r = 0; r < kRowCount; ++r) {
         put(Label1_[static_cast<size_t>(r)], L.captions[static_cast<size_t>(r)]);
         put(Text1_[static_cast<size_t>(r)], L.fields[static_cast<size_t>(r)]);

@@ -34,19 +34,19 @@ WindowLayout computeLayout(int screenWidth, int screenHeight, int menuHeight, in
     const double W = (L.sheet.left - m) * 3 / 4;
     for (int i = 0; i < kRowCount; ++i) {
         const bool wide = i == kRowTitle || i == kRowNote;
-        Box& c = L.captions[static_cast<size_t>(i)];
+        PixelRect& c = L.captions[static_cast<size_t>(i)];
         c.left = px(m);
         c.top = px(L.sheet.top + i * p);
         c.height = px(0.8 * p);
         c.width = px(wide ? W / 3 : W);
 
-        Box& f = L.fields[static_cast<size_t>(i)];
+        PixelRect& f = L.fields[static_cast<size_t>(i)];
         f.top = c.top;
         f.height = px(i == kRowNote ? p : 0.8 * p);
         f.left = px(wide ? W / 3 + 2 * m : W + 2 * m);
         f.width = px(wide ? W - 2 * m : W / 3 - 2 * m);
     }
-    const Box& f10 = L.fields[kRowResultHeading];
+    const PixelRect& f10 = L.fields[kRowResultHeading];
     L.computeButton.left = px(f10.left - f10.width / 2.0);
     L.computeButton.top = f10.top;
     L.computeButton.height = f10.height;

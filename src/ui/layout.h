@@ -7,16 +7,17 @@
 
 namespace tavro {
 
-struct Box {
+// A widget's place in whole pixels.
+struct PixelRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
 struct WindowLayout {
-    Box window;  // position of the outer frame on the screen, size of the inside
-    Box sheet;   // Picture1, in client coordinates below the menu bar
-    std::array<Box, kRowCount> captions;
-    std::array<Box, kRowCount> fields;
-    Box computeButton;
+    PixelRect window;  // position of the outer frame on the screen, size of the inside
+    PixelRect sheet;   // Picture1, in client coordinates below the menu bar
+    std::array<PixelRect, kRowCount> captions;
+    std::array<PixelRect, kRowCount> fields;
+    PixelRect computeButton;
 };
 
 // The window's outer frame is 0.9 of the screen height and 1.2 times as wide as high, centred

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "contour.h"
-#include "core.h"
 #include "design_state.h"
-#include "inputs.h"
+#include "example_design.h"
 
 namespace tavro::test {
 
@@ -22,17 +21,14 @@ inline void PrintTo(const Typed& t, std::ostream* os) {
 }
 
 inline DesignState computed(const Typed& t) {
-    FieldTable fields;
-    const char* texts[] = {t.rkr, t.qa, t.k, t.pk, t.h};
-    for (int i = 0; i < 5; ++i) fields.setText(kRowRkr + i, texts[i]);
-    fields.setText(kRowRc, t.rc);
-    fields.setText(kRowQc, t.qc);
-    fields.setText(kRowTitle, "Сопло");
-    DesignState state;
-    state.InRange = true;
-    loadDesignValues(state, fields);
-    sCore(state, fields, '.');
-    return state;
+    return computedExample({{kRowRkr, t.rkr},
+                            {kRowQa, t.qa},
+                            {kRowK, t.k},
+                            {kRowPk, t.pk},
+                            {kRowH, t.h},
+                            {kRowRc, t.rc},
+                            {kRowQc, t.qc},
+                            {kRowTitle, "Сопло"}});
 }
 
 // Buildable designs covering the cone, a near-radial one, the fillet reaching the entrance and a

@@ -17,6 +17,7 @@
 #include <fstream>
 
 #include "contour_support.h"
+#include "pi.h"
 #include "step_writer.h"
 #include "workshop_files.h"
 
@@ -30,7 +31,6 @@ namespace tavro::test {
 namespace {
 
 namespace fs = std::filesystem;
-constexpr double kPi = 3.14159265358979323846;
 
 // The integral of pi r^2 along the exact wall (Simpson's rule on each piece's axial span).
 double passageVolume(const Contour& c) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "golden_file.h"
+
 namespace tavro::test {
 
 inline QByteArray readAll(const QString& path) {
@@ -20,6 +22,11 @@ inline void writeAll(const QString& path, const QByteArray& bytes) {
 
 inline QByteArray golden(const char* name) {
     return readAll(QString(TAVRO_DOCS_GOLDEN) + "/" + name);
+}
+
+// Whether the bytes are the named golden file's; differing bytes are left beside it for review.
+inline ::testing::AssertionResult matchesGolden(const char* name, const QByteArray& bytes) {
+    return matchesGolden(std::string(TAVRO_DOCS_GOLDEN) + "/" + name, bytes.toStdString());
 }
 
 inline std::string utf8(const QString& s) {

@@ -6,32 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "core.h"
 #include "design_state.h"
-#include "inputs.h"
+#include "example_design.h"
 #include "rebuilder.h"
 #include "recording_target.h"
 
 namespace tavro::test {
 
-// The example designs: Rkr=10 Qa=10 k=1.24 Pk=5 H=0 and the given options; shown receives the
-// field texts when given.
-inline DesignState computedDesign(const std::map<int, std::string>& extra = {},
-                                  const std::string& rc = "", const std::string& qc = "",
-                                  FieldTable* shown = nullptr) {
-    FieldTable local;
-    FieldTable& fields = shown ? *shown : local;
-    const std::map<int, std::string> base = {
-        {kRowRkr, "10"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"},
-        {kRowH, "0"},    {kRowRc, rc},   {kRowQc, qc},
-    };
-    for (const auto& [row, text] : base) fields.setText(row, text);
-    for (const auto& [row, text] : extra) fields.setText(row, text);
-    DesignState state;
-    state.InRange = true;
-    loadDesignValues(state, fields);
-    sCore(state, fields, '.');
-    return state;
+// The example design with the given entrance radius and angle and other rows typed over it.
+inline DesignState computedDesign(FieldTexts extra = {}, const std::string& rc = "",
+                                  const std::string& qc = "", FieldTable* shown = nullptr) {
+    extra.emplace(kRowRc, rc);
+    extra.emplace(kRowQc, qc);
+    return computedExample(extra, shown);
 }
 
 // One recorded operation split into its words; a quoted text stays one word.

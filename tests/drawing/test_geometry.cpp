@@ -1,14 +1,17 @@
 // The contour's geometry read back from recordings: supersonic section, tangents, symmetry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "contour.h"
 #include "drawing_support.h"
+#include "pi.h"
 
 namespace tavro::test {
 namespace {
 
-constexpr double kDeg = 180 / 3.14159265358979323846;
+constexpr double kDeg = 180 / kPi;
 constexpr double kTol = 0.01;  // the recording keeps three decimals
 
 struct Segment {
@@ -99,6 +102,91 @@ INSTANTIATE_TEST_SUITE_P(Examples, Supersonic,
                                            DesignCase{"fillet_window", "12", "45", Mode::Window, 0},
                                            DesignCase{"plain_template", "", "", Mode::Template, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct WallCase {
+    const char* name;
+    FieldTexts texts;
+};
+
+// Distance from q to the exact contour, taken as a fine polyline of each piece.
+double distanceToContour(const Contour& c, Point q) {
+    constexpr int kSamples = 4000;
+    double best = INFINITY;
+    for (const Piece& p : c.pieces) {
+        Point a = p.start;
+        for (int i = 1; i <= kSamples; ++i) {
+            const Point b = pointOn(p, static_cast<double>(i) / kSamples);
+            const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+            const double t =
+                len2 > 0 ? std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / len2, 0.0, 1.0) : 0;
+            best = std::min(best, std::hypot(q.x - a.x - t * dx, q.y - a.y - t * dy));
+            a = b;
+        }
+    }
+    return best;
+}
+
+class DrawnWall : public ::testing::TestWithParam<WallCase> {};
+
+// The template's wall at full size: every end of its lines and every point of its arcs lies on
+// the exact contour the workshop files are made from, and the wall runs from the entrance lip
+// to the exit lip.
+TEST_P(DrawnWall, LiesOnTheExactContour) {
+    DesignState s = computedExample(GetParam().texts);
+    const auto exact = contourOf(s);
+    ASSERT_TRUE(exact);
+    s.AxisX = 250;
+    s.EntryY = 40;
+    std::ostringstream out;
+    RecordingTarget target(out, kRecordedPage, kRecordedPage, 8.25);
+    ASSERT_TRUE(NozzleBuilder(target, s, 1, true, 2, '.'));
+
+    std::vector<Point> drawn;
+    const auto onWall = [&](double x, double y) {
+        drawn.push_back({y - s.EntryY, std::fabs(x - s.AxisX)});
+    };
+    for (const Op& op : parseRecording(out.str())) {
+        if (op.kind() == "line") {
+            onWall(op.num(1), op.num(2));
+            onWall(op.num(3), op.num(4));
+        } else if (op.kind() == "arc") {
+            const double start = op.num(4);
+            double span = op.num(5) - start;
+            if (span < 0) span += 2 * kPi;
+            for (int i = 0; i <= 8; ++i) {
+                const double a = start + span * i / 8;
+                onWall(op.num(1) + op.num(3) * std::cos(a), op.num(2) - op.num(3) * std::sin(a));
+            }
+        }
+    }
+    ASSERT_GE(drawn.size(), 2u * 2 * 21);
+    for (const Point& q : drawn)
+        EXPECT_LT(distanceToContour(*exact, q), kTol) << "at " << q.x << " " << q.y;
+
+    const auto nearestDrawn = [&](Point p) {
+        double best = INFINITY;
+        for (const Point& q : drawn) best = std::min(best, std::hypot(q.x - p.x, q.y - p.y));
+        return best;
+    };
+    EXPECT_LT(nearestDrawn(exact->pieces.front().start), kTol) << "the entrance lip";
+    EXPECT_LT(nearestDrawn(exact->pieces.back().end), kTol) << "the exit lip";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, DrawnWall,
+    ::testing::Values(WallCase{"cone", {{kRowRc, "30"}, {kRowQc, "45"}}},
+                      WallCase{"fillet", {{kRowRc, "12"}, {kRowQc, "45"}}}, WallCase{"plain", {}},
+                      WallCase{"flat_entrance", {{kRowRc, "30"}, {kRowQc, "100"}}},
+                      WallCase{"steep_exit", {{kRowQa, "15"}, {kRowRc, "25"}, {kRowQc, "60"}}},
+                      WallCase{"small_high",
+                               {{kRowRkr, "2.5"},
+                                {kRowQa, "12"},
+                                {kRowK, "1.2"},
+                                {kRowPk, "10"},
+                                {kRowH, "3000"},
+                                {kRowRc, "6"},
+                                {kRowQc, "30"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The cone ends where the inlet fillet begins: at the fillet arc's starting point.
 TEST(Cone, MeetsTheInletFillet) {

@@ -1,11 +1,13 @@
 // The example designs drawn in every mode, compared with reviewed golden recordings.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "drawing_support.h"
+#include "golden_file.h"
 
 namespace tavro::test {
 namespace {
@@ -31,23 +33,39 @@ std::string goldenPath(const std::string& name) {
 
 class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
-// TAVRO_UPDATE_GOLDEN=1 rewrites the files; their diff is then reviewed like code.
+// A differing recording is left beside its golden file for review, never written over it.
 TEST_P(Golden, RecordingMatches) {
     const GoldenCase& c = GetParam();
     DesignState state = computedDesign({{kRowTitle, "Пример"}, {kRowNote, "сталь 20"}}, c.rc, c.qc);
-    const std::string recording = record(state, c.mode);
-    if (std::getenv("TAVRO_UPDATE_GOLDEN")) {
-        std::ofstream(goldenPath(c.name), std::ios::binary) << recording;
-    }
-    std::ifstream in(goldenPath(c.name), std::ios::binary);
-    ASSERT_TRUE(in) << goldenPath(c.name);
-    std::stringstream golden;
-    golden << in.rdbuf();
-    EXPECT_EQ(recording, golden.str()) << c.name;
+    EXPECT_TRUE(matchesGolden(goldenPath(c.name), record(state, c.mode))) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Golden, ::testing::ValuesIn(kGoldenCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A differing output fails and waits beside the golden file, which stays as it was; once the
+// output matches again the waiting file goes.
+TEST(GoldenFile, DifferingOutputWaitsBesideTheUntouchedGolden) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("tavro-golden-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path golden = dir / "a.rec", out = dir / "a.rec.out";
+    std::ofstream(golden, std::ios::binary) << "line 1\n";
+
+    EXPECT_FALSE(matchesGolden(golden.string(), "line 2\n"));
+    EXPECT_EQ(contentOf(golden), "line 1\n");
+    EXPECT_EQ(contentOf(out), "line 2\n");
+
+    EXPECT_TRUE(matchesGolden(golden.string(), "line 1\n"));
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(matchesGolden((dir / "none.rec").string(), "x"));
+    std::filesystem::remove_all(dir);
+}
 
 class TemplateContent : public ::testing::TestWithParam<GoldenCase> {};
 

@@ -9,9 +9,8 @@
 #include <QString>
 #include <string>
 
-#include "core.h"
 #include "design_state.h"
-#include "inputs.h"
+#include "example_design.h"
 #include "painter_target.h"
 #include "rebuilder.h"
 
@@ -24,18 +23,7 @@ inline const std::string kSilentModuleDir = TAVRO_SILENT_MODULE_DIR;
 // The example design Rkr=10 Qa=10 k=1.24 Pk=5 H=0 with the given entrance radius and angle.
 inline DesignState exampleDesign(const std::string& rc = "30", const std::string& qc = "45",
                                  const std::string& altitude = "0") {
-    FieldTable fields;
-    const std::pair<int, const char*> texts[] = {
-        {kRowRkr, "10"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "5"}};
-    for (const auto& [row, text] : texts) fields.setText(row, text);
-    fields.setText(kRowH, altitude);
-    fields.setText(kRowRc, rc);
-    fields.setText(kRowQc, qc);
-    DesignState state;
-    state.InRange = true;
-    loadDesignValues(state, fields);
-    sCore(state, fields, '.');
-    return state;
+    return computedExample({{kRowRc, rc}, {kRowQc, qc}, {kRowH, altitude}});
 }
 
 // A sheet of the given size with the example drawn on it as the window draws it.

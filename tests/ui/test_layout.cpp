@@ -22,14 +22,14 @@ TEST(Layout, SheetAndRowsFollowTheScreen) {
         // Every field ends one margin before the sheet; rows 0 and 21 have short captions.
         const double m = 0.01 * Hc;
         for (int r = 0; r < kRowCount; ++r) {
-            const Box& f = L.fields[static_cast<size_t>(r)];
+            const PixelRect& f = L.fields[static_cast<size_t>(r)];
             EXPECT_NEAR(f.left + f.width, L.sheet.left - m, 2) << r;
             EXPECT_EQ(f.top, L.captions[static_cast<size_t>(r)].top);
         }
         EXPECT_NEAR(L.captions[0].width * 3, L.captions[2].width, 2);
         EXPECT_LT(L.fields[0].left, L.fields[2].left);
         // The compute button covers row 10's field and half a field width of its caption.
-        const Box& f10 = L.fields[kRowResultHeading];
+        const PixelRect& f10 = L.fields[kRowResultHeading];
         EXPECT_NEAR(L.computeButton.left + L.computeButton.width, f10.left + f10.width, 1);
         EXPECT_EQ(L.computeButton.top, f10.top);
     }

@@ -210,14 +210,7 @@ struct TemplateCase {
 TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
     QTemporaryDir dir;
-    FieldTable fields;
-    const std::pair<int, const char*> texts[] = {
-        {kRowRkr, "100"}, {kRowQa, "10"}, {kRowK, "1.24"}, {kRowPk, "9.4"}, {kRowH, "10000"}};
-    for (const auto& [row, text] : texts) fields.setText(row, text);
-    DesignState state;
-    state.InRange = true;
-    loadDesignValues(state, fields);
-    sCore(state, fields, '.');
+    DesignState state = computedExample({{kRowRkr, "100"}, {kRowPk, "9.4"}, {kRowH, "10000"}});
     ASSERT_TRUE(state.InRange);
     FakeView view;
     ScriptedPrompts prompts;

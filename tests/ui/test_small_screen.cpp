@@ -61,7 +61,7 @@ TEST(SmallScreen, LargeScreensChangeNothing) {
         for (int r = kRowRkr; r <= kRowLn; ++r) {
             QFont f = regular;
             f.setBold(r == kRowOptionHeading || r == kRowResultHeading);
-            const Box& b = L.captions[static_cast<size_t>(r)];
+            const PixelRect& b = L.captions[static_cast<size_t>(r)];
             const QString text = QString::fromUtf8(startupCaptions()[static_cast<size_t>(r)]);
             EXPECT_EQ(fittingFont(f, text, QSize(b.width, b.height)).pointSizeF(), 9.75)
                 << screen.width() << " " << r;
