@@ -632,7 +632,9 @@ TEST_F(Commands, ASeveralPageTemplateOffersTheHalfProfile) {
             EXPECT_EQ(prompts.boxes[0].text, halfTemplateQuestion(c.pages, c.halfPages));
             EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNoCancel);
         }
-        if (*c.question) EXPECT_EQ(prompts.boxes[1].text, c.question);
+        if (*c.question) {
+            EXPECT_EQ(prompts.boxes[1].text, c.question);
+        }
     }
     EXPECT_EQ(halfTemplateQuestion(6, 4),
               "Шаблон займет 6 листов, половина профиля (одна стенка и ось, вторая половина "

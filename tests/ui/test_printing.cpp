@@ -256,7 +256,9 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     prompts.paths = {halfPdf};
     commands.mnuFilePrintTemp_Click();
     ASSERT_EQ(prompts.boxes.size(), half > kPagesWithoutAsking ? 2u : 1u);
-    if (half > kPagesWithoutAsking) EXPECT_EQ(prompts.boxes[1].text, templatePagesQuestion(half));
+    if (half > kPagesWithoutAsking) {
+        EXPECT_EQ(prompts.boxes[1].text, templatePagesQuestion(half));
+    }
     EXPECT_EQ(user.pagesShown.back(), half);
     EXPECT_EQ(pdfPages(halfPdf), half);
 }
