@@ -1,5 +1,7 @@
-// The flow passage as an exact STEP solid: the one file that links Open CASCADE.
-#include "step_writer.h"
+// The STEP module: the flow passage as an exact solid, made with Open CASCADE. Loaded only when
+// a STEP file is written, so that the programs start without Open CASCADE's libraries.
+#include <cmath>
+#include <string>
 
 #include <APIHeaderSection_MakeHeader.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
@@ -25,6 +27,7 @@
 #include <gp_Ax1.hxx>
 #include <sstream>
 
+#include "contour.h"
 #include "pi.h"
 
 namespace tavro {
@@ -37,6 +40,14 @@ gp_Pnt spatial(const Point& p) {
     return {p.y, 0, p.x};
 }
 
+// The middle of a fillet, which turns less than half a circle from its start to its end.
+Point arcMiddle(const Piece& arc) {
+    const double x = arc.start.x + arc.end.x - 2 * arc.centre.x;
+    const double y = arc.start.y + arc.end.y - 2 * arc.centre.y;
+    const double length = std::hypot(x, y);
+    return {arc.centre.x + arc.radius * x / length, arc.centre.y + arc.radius * y / length};
+}
+
 TopoDS_Edge edgeOf(const Piece& piece) {
     switch (piece.kind) {
         case PieceKind::Cone:
@@ -44,7 +55,7 @@ TopoDS_Edge edgeOf(const Piece& piece) {
         case PieceKind::InletFillet:
         case PieceKind::OutletFillet:
             return BRepBuilderAPI_MakeEdge(GC_MakeArcOfCircle(spatial(piece.start),
-                                                              spatial(pointOn(piece, 0.5)),
+                                                              spatial(arcMiddle(piece)),
                                                               spatial(piece.end))
                                                .Value());
         case PieceKind::Supersonic:
@@ -64,10 +75,9 @@ TopoDS_Edge edgeOf(const Piece& piece) {
 }
 
 // The half-section bounded by the wall, the exit radius, the axis and the entrance radius.
-TopoDS_Face halfSection(const Contour& contour) {
+TopoDS_Face halfSection(const Contour& contour, size_t firstPiece) {
     BRepBuilderAPI_MakeWire wire;
-    // A flat entrance face would lie on the entrance radius line: the passage starts after it.
-    const auto first = contour.pieces.begin() + static_cast<std::ptrdiff_t>(passageStart(contour));
+    const auto first = contour.pieces.begin() + static_cast<std::ptrdiff_t>(firstPiece);
     const Point entrance = first->start, exit = contour.pieces.back().end;
     for (auto p = first; p != contour.pieces.end(); ++p) wire.Add(edgeOf(*p));
     wire.Add(BRepBuilderAPI_MakeEdge(spatial(exit), spatial({exit.x, 0})).Edge());
@@ -77,8 +87,14 @@ TopoDS_Face halfSection(const Contour& contour) {
 }
 
 }  // namespace
+}  // namespace tavro
 
-std::string contourStep(const Contour& contour, const std::string& asciiTitle) {
+// The module's one entry: the solid of the passage from `firstPiece` on (a flat entrance face
+// before it lies on the entrance radius line), its product named after the ASCII title. False
+// when Open CASCADE cannot make it.
+extern "C" __attribute__((visibility("default"))) bool tavroContourStep(
+    const tavro::Contour& contour, size_t firstPiece, const char* asciiTitle, std::string& out) {
+    using namespace tavro;
     // Open CASCADE reports each transfer on standard output, where the tool writes its results.
     static const bool quiet = [] {
         Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
@@ -86,42 +102,25 @@ std::string contourStep(const Contour& contour, const std::string& asciiTitle) {
     }();
     (void)quiet;
     try {
-        const TopoDS_Shape solid =
-            BRepPrimAPI_MakeRevol(halfSection(contour), gp_Ax1(gp::Origin(), gp::DZ()), kTwoPi)
-                .Shape();
+        const TopoDS_Shape solid = BRepPrimAPI_MakeRevol(halfSection(contour, firstPiece),
+                                                         gp_Ax1(gp::Origin(), gp::DZ()), kTwoPi)
+                                       .Shape();
         STEPControl_Writer writer;
         Interface_Static::SetCVal("write.step.schema", "AP214IS");
         Interface_Static::SetCVal("write.step.unit", "MM");
-        Interface_Static::SetCVal("write.step.product.name", asciiTitle.c_str());
-        if (writer.Transfer(solid, STEPControl_ManifoldSolidBrep) != IFSelect_RetDone) return {};
+        Interface_Static::SetCVal("write.step.product.name", asciiTitle);
+        if (writer.Transfer(solid, STEPControl_ManifoldSolidBrep) != IFSelect_RetDone) return false;
         const Handle(StepData_StepModel) model = writer.Model();
         APIHeaderSection_MakeHeader header(model);
-        header.SetName(new TCollection_HAsciiString(asciiTitle.c_str()));
+        header.SetName(new TCollection_HAsciiString(asciiTitle));
         header.SetOriginatingSystem(new TCollection_HAsciiString("Tavro-nozzle"));
-        std::ostringstream out;
+        std::ostringstream text;
         StepData_StepWriter step(model);
         step.SendModel(StepAP214::Protocol());
-        if (!step.Print(out)) return {};
-        return out.str();
+        if (!step.Print(text)) return false;
+        out = text.str();
+        return true;
     } catch (const Standard_Failure&) {
-        return {};
+        return false;
     }
 }
-
-}  // namespace tavro
-
-// Open CASCADE keeps its translators' registries and memory for the life of the process, which
-// the leak checker of a sanitizer build would report at the exit of every program that wrote
-// STEP. Weak, so that a program with suppressions of its own names these in its list.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TAVRO_LEAK_CHECKED 1
-#endif
-#elif defined(__SANITIZE_ADDRESS__)
-#define TAVRO_LEAK_CHECKED 1
-#endif
-#ifdef TAVRO_LEAK_CHECKED
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-    return "leak:libTKernel.so\nleak:libTKXSBase.so\nleak:libTKSTEP.so\nleak:libTKSTEPBase.so\n";
-}
-#endif

@@ -24,7 +24,7 @@ std::string stl(const Contour& contour, const WorkshopJob& job) {
 
 #ifdef TAVRO_WITH_STEP
 std::string step(const Contour& contour, const WorkshopJob& job) {
-    return contourStep(contour, asciiText(job.design.Title));
+    return contourStep(contour, asciiText(job.design.Title), job.why);
 }
 #endif
 

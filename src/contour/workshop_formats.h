@@ -15,6 +15,7 @@ struct WorkshopJob {
     const DesignState& design;  // its title and inputs go into the files' notes
     double step = 1;            // mm between the station table's regular rows
     char decimalSeparator = '.';
+    std::string* why = nullptr;  // receives the reason when a writer gives no bytes
 };
 
 struct WorkshopFormat {

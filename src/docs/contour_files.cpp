@@ -13,10 +13,11 @@ ContourSave SaveContourFile(const std::string& path, const WorkshopFormat& forma
                             std::string* why) {
     const auto contour = contourOf(design);
     if (!contour) return ContourSave::OffDesign;
-    const std::string bytes = format.write(*contour, {design, step, decimalSeparator});
-    // Only a solid modeller can fail to make its file; it then leaves no file behind either.
+    std::string failure;
+    const std::string bytes = format.write(*contour, {design, step, decimalSeparator, &failure});
+    // Only the solid modeller can fail to make its file; it then leaves no file behind either.
     if (bytes.empty()) {
-        if (why) *why = std::string("the ") + format.name + " file could not be made";
+        if (why) *why = std::string(format.name) + ": " + failure;
         return ContourSave::Failed;
     }
     return replaceFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), why)
