@@ -1,5 +1,6 @@
 // The contour as a DXF drawing in millimetres: lines, arcs and texts only, which every CAM
 // program reads, each outline a closed loop that a laser cuts and a CAD program revolves.
+#include <algorithm>
 #include <cmath>
 
 #include "decimal_text.h"
@@ -13,6 +14,7 @@ constexpr double kDegreesPerRadian = 180 / kPi;
 // Coordinates with this many decimals keep joints well inside a micrometre.
 constexpr int kDecimals = 10;
 constexpr double kTextHeight = 3.5;  // mm, the usual lettering of a drawing
+constexpr double kTextWidth = 0.8;   // a generous width of a letter, in text heights
 constexpr int kMillimetres = 4;      // $INSUNITS
 constexpr int kMetric = 1;           // $MEASUREMENT
 
@@ -186,7 +188,16 @@ std::string contourDxf(const Contour& contour, const DesignNotes& notes) {
     DxfText d;
     d.code(999, dxfText("Tavro-nozzle: " + (notes.title.empty() ? "" : notes.title + ", ") +
                         notes.inputs));
-    header(d, contour.length, radius + 4 * kTextHeight);
+    // The extents take in the notes, so that "zoom to extents" shows them whole.
+    const std::string dimensions = dimensionsText(contour, false);
+    size_t letters = 0;
+    for (const std::string* t : {&notes.title, &dimensions}) {
+        size_t n = 0;
+        for (char ch : *t) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+        letters = std::max(letters, n);
+    }
+    header(d, std::max(contour.length, kTextWidth * kTextHeight * static_cast<double>(letters)),
+           radius + 4 * kTextHeight);
     tables(d);
     d.code(0, "SECTION");
     d.code(2, "BLOCKS");
@@ -221,7 +232,7 @@ std::string contourDxf(const Contour& contour, const DesignNotes& notes) {
 
     line(d, "AXIS", {0, 0}, {contour.length, 0});
     if (!notes.title.empty()) text(d, {0, radius + 2.5 * kTextHeight}, notes.title);
-    text(d, {0, radius + kTextHeight}, dimensionsText(contour, false));
+    text(d, {0, radius + kTextHeight}, dimensions);
     d.code(0, "ENDSEC");
     d.code(0, "EOF");
     return d.take();
