@@ -393,8 +393,11 @@ MapLayout pageMapLayout(Measure& measure, Tiling tiling, PageArea page, const st
     return mapLayout(measure, tiling, k * page.width, k * page.height);
 }
 
+// The map at (x, y): the grid, each printed page named and the others grey, the contour and
+// the blank's outline drawn small over it, and the instruction below.
 void addMap(Measure& measure, const TemplatePlan& plan, const std::set<long long>& held,
-            const MapLayout& map, double x, double y, std::vector<PageMark>& marks) {
+            const std::vector<Segment>& parts, const MapLayout& map, double x, double y,
+            std::vector<PageMark>& marks) {
     marks.push_back(textMark(kMapHeading, x, y, 1));
     const double gridTop = y + measure.height(1) + kGap;
     for (int r = 0; r < map.rows; ++r)
@@ -413,6 +416,18 @@ void addMap(Measure& measure, const TemplatePlan& plan, const std::set<long long
                 name, cell.x + (map.cellWidth - measure.width(name, map.nameFactor)) / 2,
                 cell.y + (map.cellHeight - measure.height(map.nameFactor)) / 2, map.nameFactor));
         }
+    const double stepX = plan.page.width - kTileOverlap, stepY = plan.page.height - kTileOverlap;
+    const double kx = map.cellWidth / stepX, ky = map.cellHeight / stepY;
+    for (const Segment& part : parts) {
+        PageMark stroke;
+        stroke.kind = PageMark::Stroke;
+        stroke.faint = true;  // under the grid's black frames and names
+        stroke.x = x + part.x1 * kx;
+        stroke.y = gridTop + part.y1 * ky;
+        stroke.length = (part.x2 - part.x1) * kx;
+        stroke.height = (part.y2 - part.y1) * ky;
+        marks.push_back(stroke);
+    }
     double lineTop = gridTop + map.rows * map.cellHeight + kGap;
     for (const std::string& line : map.instruction) {
         marks.push_back(textMark(line, x, lineTop, 1));
@@ -439,8 +454,8 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
             single(sheetPages > 1 ? axisClearOfCrosses(sheetWidth, stepX) : sheetWidth / 2);
     }
     plan.entryY = single((sheetHeight - s.Ln) / 2);
-    const std::set<long long> held =
-        heldPages(partLines(s, plan.axisX, plan.entryY, shape), tiling, stepX, stepY, page);
+    const std::vector<Segment> parts = partLines(s, plan.axisX, plan.entryY, shape);
+    const std::set<long long> held = heldPages(parts, tiling, stepX, stepY, page);
     plan.printedPages = static_cast<int>(held.size());
     // More than four pages get a first page of their own for the map.
     const bool ownMapPage = sheetPages > 4;
@@ -503,7 +518,7 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
                         placer.place(map.width, map.height, inner.left, inner.top + kMapDrop);
                     if (!at) continue;
                     placer.take(*at);
-                    addMap(measure, plan, held, map, at->left, at->top, p.marks);
+                    addMap(measure, plan, held, parts, map, at->left, at->top, p.marks);
                     placed = true;
                     break;
                 }
@@ -527,7 +542,7 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
         }
         marks.push_back(textMark(sheetOfText(1, count), kEdge, y, 1));
         y += measure.height(1) + 2 * kGap;
-        addMap(measure, plan, held, map, kEdge, y, marks);
+        addMap(measure, plan, held, parts, map, kEdge, y, marks);
         plan.mapPage = std::move(marks);
     }
     return plan;

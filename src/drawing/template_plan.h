@@ -23,15 +23,16 @@ struct SheetRect {
 
 // Something drawn on one page only, in millimetres of the large sheet.
 struct PageMark {
-    enum Kind { Text, Bar, Cross, Frame };
+    enum Kind { Text, Bar, Cross, Frame, Stroke };
     Kind kind = Text;
     double x = 0, y = 0;    // text and bar: top-left corner; cross: centre
     std::string text;       // the text, or the bar's caption above the bar
     double fontFactor = 1;  // text size as a multiple of the page's font
-    double length = 0;      // bar: length on the paper in millimetres; frame: width
-    int ticks = 0;          // bar: number of equal divisions marked by ticks
-    double height = 0;      // frame
-    bool faint = false;     // frame: grey, a page that is not printed
+    // bar: length on the paper in millimetres; frame: width; stroke: its run along x
+    double length = 0;
+    int ticks = 0;       // bar: number of equal divisions marked by ticks
+    double height = 0;   // frame; stroke: its run along y
+    bool faint = false;  // grey: a frame of a page that is not printed, a stroke
 };
 
 struct TemplatePage {
