@@ -103,11 +103,10 @@ TEST(TemplatePlanning, PagesNamesAndMarks) {
             const auto faint = std::count_if(
                 mapMarks.begin(), mapMarks.end(),
                 [](const PageMark& m) { return m.kind == PageMark::Frame && m.faint; });
-        });
-        EXPECT_EQ(frames, static_cast<long>(plan.pages.size())) << c.name;
-        EXPECT_EQ(faint, static_cast<long>(plan.pages.size()) - printed) << c.name;
+            EXPECT_EQ(frames, static_cast<long>(plan.pages.size())) << c.name;
+            EXPECT_EQ(faint, static_cast<long>(plan.pages.size()) - printed) << c.name;
+        }
     }
-}
 }
 
 // Page names, sheet numbers, bars and map keep out of the strips where neighbouring pages
