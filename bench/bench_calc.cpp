@@ -4,11 +4,14 @@
 #include "core.h"
 #include "design_state.h"
 
+#include <iostream>
+
 namespace {
 
 void BM_sCore(benchmark::State& bench) {
     tavro::FieldTable fields;
     tavro::DesignState design;
+    tavro::StreamReporter reporter(std::cerr);
     for (auto _ : bench) {
         design.Rkr = 10;
         design.Qa = 10;
@@ -18,7 +21,7 @@ void BM_sCore(benchmark::State& bench) {
         design.Rc = 30;
         design.Qc = 45;
         design.InRange = true;
-        benchmark::DoNotOptimize(tavro::sCore(design, fields, '.'));
+        benchmark::DoNotOptimize(tavro::sCore(design, fields, '.', reporter));
     }
 }
 BENCHMARK(BM_sCore);

@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <iostream>
 #include <string>
 
 #include "design_state.h"
@@ -25,8 +26,10 @@ void BM_RebuilderWindow(benchmark::State& bench) {
                                       {tavro::kRowQc, std::to_string(bench.range(1))}});
     QImage image(700, 1000, QImage::Format_RGB32);
     tavro::PainterTarget sheet(image);
+    tavro::StreamReporter reporter(std::cerr);
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.'));
+        benchmark::DoNotOptimize(
+            tavro::Rebuilder(sheet, design, tavro::OutputMode::Window, '.', reporter));
         sheet.release();
     }
 }
@@ -40,6 +43,7 @@ void BM_TemplatePdf20Pages(benchmark::State& bench) {
                                                               {tavro::kRowRkr, "80"},
                                                               {tavro::kRowPk, "9.4"},
                                                               {tavro::kRowH, "10000"}});
+    tavro::StreamReporter reporter(std::cerr);
     size_t pages = 0, bytes = 0;
     for (auto _ : bench) {
         QByteArray pdf;
@@ -47,15 +51,15 @@ void BM_TemplatePdf20Pages(benchmark::State& bench) {
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setResolution(600);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            tavro::setUpPdf(writer, 600,
+                            tavro::pdfPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait));
             tavro::Output output(tavro::OutputMode::Template);
-            const tavro::TemplatePlan plan = tavro::planForPaper(writer, design, 10);
+            const tavro::TemplatePlan plan =
+                tavro::planForPaper(writer, design, tavro::kPageFontPoints);
             output.plan = &plan;
             pages = plan.pages.size();
-            tavro::PainterTarget page(writer, {}, 10);
-            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.'));
+            tavro::PainterTarget page(writer, {});
+            benchmark::DoNotOptimize(tavro::Rebuilder(page, design, output, '.', reporter));
         }
         bytes = static_cast<size_t>(pdf.size());
     }

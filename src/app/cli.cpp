@@ -96,9 +96,8 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
 
-    setErrorReporter([&err](const std::string& block) { err << errorReportText(block) << '\n'; });
-    const CoreOutcome outcome = sCore(state, fields, o.separator);
-    setErrorReporter(nullptr);
+    StreamReporter reporter(err);
+    const CoreOutcome outcome = sCore(state, fields, o.separator, reporter);
     const bool saved = saveDocument(o.docs, state, fields, err);
 
     for (int r = 0; r < kRowCount; ++r) out << r << '\t' << fields.text(r) << '\n';

@@ -8,7 +8,7 @@
 #include "cli.h"
 #include "contour.h"
 #include "contour_files.h"
-#include "rebuilder.h"
+#include "faults.h"
 
 namespace tavro {
 
@@ -96,7 +96,7 @@ int writeContourFiles(const ContourOptions& o, const DesignState& state, char de
                       std::ostream& err) {
     if (o.files.empty()) return kExitOk;
     if (!contourOf(state)) {
-        err << kOffDesignTitle << '\n' << kOffDesignText << '\n';
+        StreamReporter(err).reportOffDesign();
         return kExitOffDesign;
     }
     int status = kExitOk;

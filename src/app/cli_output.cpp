@@ -31,11 +31,7 @@ const char* const kOutputUsage =
 
 namespace {
 
-constexpr double kSheetFontPoints = 8.25;
-constexpr double kPageFontPoints = 10;
 constexpr int kPdfResolution = 600;
-// A PDF of our own keeps clear of the edge that printers cannot reach.
-constexpr double kPdfMarginMm = 10;
 
 // Fonts need a GUI application; without a display the offscreen platform is enough.
 void ensureGuiApplication() {
@@ -85,23 +81,26 @@ int statusOf(RebuildOutcome outcome, std::ostream& err) {
     return statusOf(outcome);
 }
 
-int recordDrawing(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+int recordDrawing(const OutputOptions& o, DesignState& state, char sep, Reporter& reporter,
+                  std::ostream& err) {
     std::ostringstream text;
     RecordingTarget sheet(text, kRecordedSheet, kRecordedPage, kSheetFontPoints);
-    const RebuildOutcome outcome = Rebuilder(sheet, state, OutputMode::Window, sep);
+    const RebuildOutcome outcome = Rebuilder(sheet, state, OutputMode::Window, sep, reporter);
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     const std::string s = text.str();
     return writeBytes(o.record, QByteArray(s.data(), static_cast<qsizetype>(s.size())), err);
 }
 
-int drawPng(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+int drawPng(const OutputOptions& o, DesignState& state, char sep, Reporter& reporter,
+            std::ostream& err) {
     QImage image(o.width, o.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     RebuildOutcome outcome;
     {
         PainterTarget sheet(image, kSheetFontPoints);
-        outcome = Rebuilder(sheet, state,
-                            Output(OutputMode::Window, PainterTarget::systemButtonFace()), sep);
+        outcome =
+            Rebuilder(sheet, state, Output(OutputMode::Window, PainterTarget::systemButtonFace()),
+                      sep, reporter);
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome, err);
     QByteArray bytes;
@@ -121,7 +120,8 @@ QPageSize::PageSizeId paperId(const std::string& name) {
 }
 
 // The pages are made in memory: a drawing that stops early leaves no file behind.
-int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
+int drawPdf(const OutputOptions& o, DesignState& state, char sep, Reporter& reporter,
+            std::ostream& err) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -129,22 +129,18 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, std::ostream& 
     bool finished;
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        const double m = kPdfMarginMm;
-        writer.setPageLayout(
-            QPageLayout(QPageSize(paperId(o.paper)),
-                        o.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                        QMarginsF(m, m, m, m), QPageLayout::Millimeter));
-        writer.setCreator(QStringLiteral("tavro-nozzle"));
-        Output output(o.tmpl ? OutputMode::Template : OutputMode::Drawing);
+        setUpPdf(writer, kPdfResolution,
+                 pdfPageLayout(QPageSize(paperId(o.paper)),
+                               o.landscape ? QPageLayout::Landscape : QPageLayout::Portrait));
+        Output output(o.pdfMode);
         TemplatePlan plan;
-        if (o.tmpl && state.InRange) {
+        if (rulesOf(o.pdfMode).fullSize && state.InRange) {
             plan = planForPaper(writer, state, kPageFontPoints, false,
                                 o.half ? TemplateShape::Half : TemplateShape::Whole);
             output.plan = &plan;
         }
         PainterTarget page(writer, {}, kPageFontPoints);
-        outcome = Rebuilder(page, state, output, sep);
+        outcome = Rebuilder(page, state, output, sep, reporter);
         finished = page.finished() && outcome == RebuildOutcome::Drawn;
     }
     if (outcome != RebuildOutcome::Drawn) return statusOf(outcome);
@@ -162,7 +158,7 @@ bool isOutputOption(const std::string& a) {
 std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
     const std::string& a = args[i];
     if (a == "--template" || a == "--half") {
-        o.tmpl = true;
+        o.pdfMode = OutputMode::Template;
         o.half = o.half || a == "--half";
         return "";
     }
@@ -190,21 +186,16 @@ std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, O
 int drawOutputs(const OutputOptions& o, DesignState& state, char sep, std::ostream& err) {
     if (!o.any()) return kExitOk;
     ensureGuiApplication();
-    setErrorReporter([&err](const std::string& block) { err << errorReportText(block) << '\n'; });
-    setOffDesignNotifier([&err](const std::string& title, const std::string& text) {
-        err << title << '\n' << text << '\n';
-    });
+    StreamReporter reporter(err);
     int status = kExitOk;
     const auto run = [&](const std::string& file, auto draw) {
         if (file.empty() || status == kExitOffDesign) return;
-        const int s = draw(o, state, sep, err);
+        const int s = draw(o, state, sep, reporter, err);
         if (s == kExitOffDesign || status == kExitOk) status = s;
     };
     run(o.record, recordDrawing);
     run(o.png, drawPng);
     run(o.pdf, drawPdf);
-    setErrorReporter(nullptr);
-    setOffDesignNotifier(nullptr);
     return status;
 }
 

@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "design_state.h"
+#include "output_mode.h"
 
 namespace tavro {
 
 struct OutputOptions {
     std::string png, pdf, record;
     int width = 700, height = 1000;
-    bool tmpl = false;
-    bool half = false;         // the template as a half profile
-    std::string paper = "A4";  // A4, A3 or Letter
+    OutputMode pdfMode = OutputMode::Drawing;  // the printed drawing or the template
+    bool half = false;                         // the template as a half profile
+    std::string paper = "A4";                  // A4, A3 or Letter
     bool landscape = false;
     bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }
 };

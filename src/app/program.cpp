@@ -7,10 +7,8 @@
 
 #include "desktop.h"
 #include "document_commands.h"
-#include "faults.h"
 #include "form1.h"
 #include "program.h"
-#include "rebuilder.h"
 #include "sheet_output.h"
 
 namespace {
@@ -48,7 +46,6 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavro.nozzle"));
-    QApplication::setWindowIcon(programIcon());
     installQtTranslations(app);
 
     const std::string appDir = QCoreApplication::applicationDirPath().toStdString();
@@ -56,26 +53,18 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     DesignState state;
     Form1 form(state, appDir, sep);
     // Run-time errors and the off-design notice are the window's message boxes.
-    Prompts& prompts = form.prompts();
-    setErrorReporter([&prompts](const std::string& block) {
-        prompts.messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok,
-                           Icon::Critical);
-    });
-    setOffDesignNotifier([&prompts](const std::string& title, const std::string& text) {
-        prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
-    });
-    QtSheetOutput output(state, appDir, sep);
+    QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
     if (quitAfterFirstDrawing) {
         form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
+    // The icon is drawn from its picture at every size a desktop asks for: the window shows
+    // first and takes it a moment later.
+    form.afterFirstFrame = [] { QApplication::setWindowIcon(programIcon()); };
     form.Form_Load();
     form.show();
-    const int status = app.exec();
-    setErrorReporter(nullptr);
-    setOffDesignNotifier(nullptr);
-    return status;
+    return app.exec();
 }
 
 }  // namespace tavro

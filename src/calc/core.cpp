@@ -81,17 +81,18 @@ CoreOutcome compute(DesignState& s, Fields& f, char sep) {
 
 }  // namespace
 
-CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator) {
+CoreOutcome sCore(DesignState& state, Fields& fields, char decimalSeparator, Reporter& reporter) {
     try {
         return compute(state, fields, decimalSeparator);
     } catch (const CalcFault&) {
-        reportError("sCore");
+        reporter.reportError("sCore");
         return CoreOutcome::Error;
     }
 }
 
-CoreOutcome computeDesign(DesignState& state, Fields& fields, char decimalSeparator) {
-    const CoreOutcome outcome = sCore(state, fields, decimalSeparator);
+CoreOutcome computeDesign(DesignState& state, Fields& fields, char decimalSeparator,
+                          Reporter& reporter) {
+    const CoreOutcome outcome = sCore(state, fields, decimalSeparator, reporter);
     if (outcome == CoreOutcome::OffDesign) {
         state.Pa = state.FFa = state.RRa = state.LLa = state.Qm = 0;
         state.Ra = state.Rint = state.Rout = state.La = state.Ln = 0;

@@ -1,32 +1,25 @@
-// The common run-time error report of the nozzle routines.
+// The common run-time error report of the nozzle routines and the off-design notice.
 #include "faults.h"
 
-#include <iostream>
-#include <utility>
+#include <ostream>
 
 namespace tavro {
-namespace {
 
-ErrorReporter& reporter() {
-    static ErrorReporter r = [](const std::string& block) {
-        std::cerr << errorReportText(block) << '\n';
-    };
-    return r;
-}
-
-}  // namespace
+const char* const kOffDesignTitle = "Нерасчетный режим";
+const char* const kOffDesignText =
+    "Данные не попадают в экспериментальный диапазон. \r\nИзмените параметры ввода.";
 
 std::string errorReportText(const std::string& block) {
     return "Произошла непредвиденная ошибка в блоке " + block +
            ".\r\nПожалуйста, сообщите разработчику.";
 }
 
-void setErrorReporter(ErrorReporter r) {
-    reporter() = std::move(r);
+void StreamReporter::reportError(const std::string& block) {
+    out_ << errorReportText(block) << '\n';
 }
 
-void reportError(const std::string& block) {
-    if (reporter()) reporter()(block);
+void StreamReporter::reportOffDesign() {
+    out_ << kOffDesignTitle << '\n' << kOffDesignText << '\n';
 }
 
 }  // namespace tavro

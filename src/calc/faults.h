@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cmath>
-#include <functional>
+#include <iosfwd>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -53,10 +53,31 @@ inline double finite(double v) {
 // "Произошла непредвиденная ошибка в блоке <block>.\r\nПожалуйста, сообщите разработчику."
 std::string errorReportText(const std::string& block);
 
-// The program connects this to a message box; tests connect a recorder. The handler gets the
-// block name; errorReportText() gives the message.
-using ErrorReporter = std::function<void(const std::string& block)>;
-void setErrorReporter(ErrorReporter reporter);
-void reportError(const std::string& block);
+// The notice that the design lies outside the charts: its title and text.
+extern const char* const kOffDesignTitle;
+extern const char* const kOffDesignText;
+
+// Where a routine reports a fault it caught, or a design outside the charts. It comes with the
+// call: the window hands its prompts down, the command-line tool its error output, tests a
+// recorder.
+class Reporter {
+  public:
+    virtual ~Reporter() = default;
+    // A run-time error in the routine named block ("sCore", "Rebuilder", ...).
+    virtual void reportError(const std::string& block) = 0;
+    // The design lies outside the charts.
+    virtual void reportOffDesign() = 0;
+};
+
+// Both reports as lines of text on a stream, as the command-line tool writes them.
+class StreamReporter : public Reporter {
+  public:
+    explicit StreamReporter(std::ostream& out) : out_(out) {}
+    void reportError(const std::string& block) override;
+    void reportOffDesign() override;
+
+  private:
+    std::ostream& out_;
+};
 
 }  // namespace tavro

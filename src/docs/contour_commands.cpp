@@ -2,7 +2,6 @@
 #include "contour.h"
 #include "document_commands.h"
 #include "last_state.h"
-#include "rebuilder.h"
 
 namespace tavro {
 
@@ -24,7 +23,7 @@ void DocumentCommands::exportContour(const WorkshopFormat& format) {
                 "выполните расчет.",
                 "Экспорт контура", Buttons::Ok, Icon::Information);
         } else {
-            notifyOffDesign();
+            prompts_.reportOffDesign();
         }
         return;
     }

@@ -1,17 +1,13 @@
 // The File and Edit commands that keep the document, its file and the modified flag in step.
 #include "document_commands.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <exception>
 
 #include "core.h"
 #include "faults.h"
 #include "inputs.h"
 #include "last_state.h"
 #include "params_file.h"
-#include "rebuilder.h"
-#include "template_plan.h"
 
 namespace tavro {
 
@@ -46,7 +42,6 @@ std::string halfTemplateQuestion(int whole, int half) {
 
 namespace {
 
-const char* const kCaption = "Tavro-nozzle          ";
 const char* const kSaveFailedTitle = "Ошибка сохранения";
 
 bool fileExists(const std::string& path) {
@@ -90,11 +85,8 @@ std::string failedWriteText(const std::string& failed, const std::string& path,
 }
 
 void DocumentCommands::markSaved() {
-    s_.Modified = false;
-    view_.setComputeBold(false);
-    view_.setWindowCaption(kCaption + s_.DocumentPath);
-    view_.enableMenu(MenuItem::EditRestore, false);
-    view_.enableMenu(MenuItem::FileSave, false);
+    markClean(s_, view_);
+    view_.setWindowCaption(windowCaption(s_.DocumentPath));
     prompts_.confirmSaved();
 }
 
@@ -102,17 +94,21 @@ void DocumentCommands::takeFieldTexts() {
     for (int r = 0; r < kRowCount; ++r) s_.SavedFields[static_cast<size_t>(r)].text = view_.text(r);
 }
 
+std::string DocumentCommands::onDisk(const std::string& path) const {
+    return pathInAppDir(appDir_, path);
+}
+
 // last.srd names only a file that is there: a name whose save failed, or a file deleted
 // meanwhile, would make the next start open nothing.
 void DocumentCommands::writeLastState() {
-    WriteLastState(appDir_, isFile(s_.DocumentPath) ? s_.DocumentPath : std::string());
+    WriteLastState(appDir_, isFile(onDisk(s_.DocumentPath)) ? s_.DocumentPath : std::string());
 }
 
 // Save and Save As: the write, then either the saved state or, after a failure, the word that it
 // failed and the previous document path, which the caption still shows.
 void DocumentCommands::writeDocument(const std::string& previousPath) {
     std::string why;
-    if (SaveParams(s_.DocumentPath, s_, view_, &why)) {
+    if (SaveParams(onDisk(s_.DocumentPath), s_, view_, &why)) {
         markSaved();
         return;
     }
@@ -148,7 +144,7 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
         }
     }
     std::string why;
-    if (SaveParams(path, s_, view_, &why)) {
+    if (SaveParams(onDisk(path), s_, view_, &why)) {
         s_.DocumentPath = path;
         markSaved();
         return SaveStep::Proceed;
@@ -161,7 +157,6 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
 
 void DocumentCommands::mnuFileOpen_Click() {
     if (saveChanges(SaveTarget::CurrentDocument) != SaveStep::Proceed) return;
-    QDir::setCurrent(QString::fromStdString(appDir_));
     std::string chosen;
     if (!prompts_.openFileName(kDataFilter, s_.DocumentPath, chosen)) return;
     // A file that holds no design is refused: the design, the document and the rows that
@@ -174,16 +169,13 @@ void DocumentCommands::mnuFileOpen_Click() {
         return;
     }
     s_.DocumentPath = chosen;
-    s_.Modified = false;
-    view_.setComputeBold(false);
-    view_.setWindowCaption(kCaption + s_.DocumentPath);
+    markClean(s_, view_);
+    view_.setWindowCaption(windowCaption(s_.DocumentPath));
     s_.InRange = true;
-    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_, prompts_);
     view_.redrawSheet();
     // A design outside the charts is still to be computed, once corrected.
     if (outcome == CoreOutcome::OffDesign) view_.setComputeBold(true);
-    view_.enableMenu(MenuItem::EditRestore, false);
-    view_.enableMenu(MenuItem::FileSave, false);
     s_.FocusText = view_.text(s_.CurrentField);
 }
 
@@ -213,8 +205,8 @@ void DocumentCommands::mnuFileExit_Click() {
         if (saveChanges(SaveTarget::AskName) != SaveStep::Proceed) return;
         writeLastState();
         prompts_.endProgram();
-    } catch (const std::exception&) {
-        reportError("mnuFileExit_Click");
+    } catch (const CalcFault&) {
+        prompts_.reportError("mnuFileExit_Click");
         prompts_.endProgram();
     }
 }
@@ -239,11 +231,9 @@ void DocumentCommands::mnuEditCls_Click() {
         view_.eraseSheet();
         for (int r = 0; r < kRowCount; ++r) view_.setText(r, "");
         clearDesign(s_);
-        s_.Modified = false;
-        view_.setComputeBold(false);
-        view_.enableMenu(MenuItem::EditRestore, true);
-    } catch (const std::exception&) {
-        reportError("mnuEditCls_Click");
+        markClean(s_, view_, true);
+    } catch (const CalcFault&) {
+        prompts_.reportError("mnuEditCls_Click");
     }
 }
 
@@ -258,12 +248,10 @@ void DocumentCommands::mnuEditRestore_Click() {
     }
     loadDesignValues(s_, view_);
     s_.InRange = true;
-    const CoreOutcome outcome = computeDesign(s_, view_, sep_);
+    const CoreOutcome outcome = computeDesign(s_, view_, sep_, prompts_);
     view_.redrawSheet();
-    s_.Modified = false;
-    view_.setComputeBold(outcome == CoreOutcome::OffDesign);
-    view_.enableMenu(MenuItem::FileSave, false);
-    view_.enableMenu(MenuItem::EditRestore, false);
+    markClean(s_, view_);
+    if (outcome == CoreOutcome::OffDesign) view_.setComputeBold(true);
 }
 
 std::string DocumentCommands::jpegFailureText() const {
@@ -311,10 +299,10 @@ void DocumentCommands::mnuFileSaveImgJpg_Click() {
 
 // Printing asks nothing when there is no page to print: a design outside the charts is
 // announced as such, an empty one (after Clear, or never computed) in a word.
-void DocumentCommands::print(bool tmpl) {
+void DocumentCommands::print(OutputMode mode) {
     if (!output_) return;
     if (!s_.InRange) {
-        notifyOffDesign();
+        prompts_.reportOffDesign();
         return;
     }
     if (!(s_.Ln > 0 && s_.Ra > 0 && s_.Rc > 0)) {
@@ -324,7 +312,7 @@ void DocumentCommands::print(bool tmpl) {
             "Печать", Buttons::Ok, Icon::Information);
         return;
     }
-    if (tmpl) {
+    if (mode == OutputMode::Template) {
         // A template of several pages offers the half profile when that saves paper.
         output_->setTemplateShape(TemplateShape::Whole);
         int pages = output_->templatePages();
@@ -346,27 +334,27 @@ void DocumentCommands::print(bool tmpl) {
                                 Icon::Question) != Answer::Yes)
             return;
     }
-    if (!output_->previewPages(tmpl)) return;
+    if (!output_->previewPages(mode)) return;
     if (output_->hasPrinter()) {
-        output_->printSheet(tmpl);
+        output_->printSheet(mode);
         return;
     }
     // No printer on this machine: the page goes to a PDF file the user names.
     std::string path;
     if (chooseSaveName(prompts_, kPdfFilter, "", path) != NameChoice::Accepted) return;
     std::string why;
-    if (!output_->printPdf(path, tmpl, why) && !why.empty()) {
+    if (!output_->printPdf(path, mode, why) && !why.empty()) {
         prompts_.messageBox(failedWriteText("Печать в файл PDF не удалась", path, why),
                             "Ошибка печати", Buttons::Ok, Icon::Exclamation);
     }
 }
 
 void DocumentCommands::mnuFilePrintDraw_Click() {
-    print(false);
+    print(OutputMode::Drawing);
 }
 
 void DocumentCommands::mnuFilePrintTemp_Click() {
-    print(true);
+    print(OutputMode::Template);
 }
 
 }  // namespace tavro

@@ -75,7 +75,9 @@ class DocumentCommands {
     void writeLastState();
     void writeDocument(const std::string& previousPath);
     bool exportPicture(const char* filter, bool jpeg);
-    void print(bool tmpl);
+    void print(OutputMode mode);
+    // Where a document path lies on disk: a relative one in the application directory.
+    std::string onDisk(const std::string& path) const;
 
     DesignState& s_;
     View& view_;

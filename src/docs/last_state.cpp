@@ -25,6 +25,11 @@ std::string joinPath(const std::string& dir, const char* name) {
 
 }  // namespace
 
+std::string pathInAppDir(const std::string& appDir, const std::string& path) {
+    if (path.empty() || appDir.empty() || QDir::isAbsolutePath(toQString(path))) return path;
+    return joinPath(appDir, path.c_str());
+}
+
 std::string lastStatePath(const std::string& appDir) {
     return joinPath(appDir, "last.srd");
 }
@@ -58,10 +63,8 @@ std::string ReadLastState(const std::string& appDir) {
     const std::string file = lastStateFile(appDir);
     if (file.empty() || !readFileHead(toQString(file), kReadLimit, bytes)) return {};
     const std::string path = lastStateField(bytes);
-    // A relative path is taken from the working directory, which the window makes the
-    // application directory at start-up.
     if (path.empty() || path.find('\0') != std::string::npos) return {};
-    return QFileInfo(toQString(path)).isFile() ? path : std::string();
+    return QFileInfo(toQString(pathInAppDir(appDir, path))).isFile() ? path : std::string();
 }
 
 bool lastStateBytes(const std::string& documentPath, QByteArray& out) {
@@ -85,6 +88,10 @@ bool WriteLastState(const std::string& appDir, const std::string& documentPath) 
     const std::string file = lastStateFile(appDir);
     if (file.empty() || !lastStateBytes(documentPath, bytes)) return false;
     const QString path = toQString(file);
+    // Most runs end on the document they began with: a file that already holds these bytes is
+    // left alone rather than written and flushed to disk again.
+    QByteArray present;
+    if (readFileHead(path, bytes.size() + 1, present) && present == bytes) return true;
     // The configuration folder may not exist yet; the program's folder always does.
     QDir().mkpath(QFileInfo(path).path());
     return replaceFile(path, bytes, nullptr);

@@ -9,6 +9,10 @@ namespace tavro {
 // The application directory is the directory of the executable; the window and the command-line
 // tool pass QCoreApplication::applicationDirPath(), tests a directory of their own.
 
+// Where a path the program keeps lies on disk: a relative one (last.srd may name a document so)
+// is taken from appDir, whatever the working directory of the process.
+std::string pathInAppDir(const std::string& appDir, const std::string& path);
+
 // The path of last.srd in appDir, joined with the platform's separator.
 std::string lastStatePath(const std::string& appDir);
 
@@ -17,13 +21,15 @@ std::string lastStatePath(const std::string& appDir);
 // "" when there is no such folder.
 std::string lastStateFile(const std::string& appDir);
 
-// The document path stored in the program's last.srd when it names an existing file, else "".
+// The document path stored in the program's last.srd, as stored, when it names an existing file
+// (a relative one in appDir), else "".
 std::string ReadLastState(const std::string& appDir);
 
 // Stores documentPath in the program's last.srd. A path that would read back as a different path
 // (not UTF-8, or holding a double quote or a line end) is not stored, and neither is anything
-// when the file cannot be written: the previous last.srd then stays as it was. Callers show
-// nothing either way; the result is for those who care.
+// when the file cannot be written: the previous last.srd then stays as it was. A last.srd that
+// already holds exactly these bytes is not written again. Callers show nothing either way; the
+// result is for those who care.
 bool WriteLastState(const std::string& appDir, const std::string& documentPath);
 
 // The bytes of a last.srd holding documentPath: Windows-1251, or UTF-8 behind a byte-order mark

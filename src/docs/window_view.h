@@ -4,11 +4,18 @@
 #include <string>
 
 #include "design_state.h"
+#include "faults.h"
+#include "output_mode.h"
 
 namespace tavro {
 
-// The whole template or the half profile (template_plan.h).
-enum class TemplateShape;
+// The program's name as its windows show it.
+constexpr const char* kProgramName = "Tavro-nozzle";
+
+// The main window's caption: the program's name padded with ten blanks, then the document path.
+inline std::string windowCaption(const std::string& documentPath) {
+    return std::string(kProgramName) + "          " + documentPath;
+}
 
 // Menu items whose enabled state the logic changes.
 enum class MenuItem { FileSave, EditRestore };
@@ -31,6 +38,16 @@ class View : public Fields {
     virtual void showBlankSheet() = 0;
 };
 
+// The one step that leaves the document clean: nothing modified, nothing left to compute, and
+// neither Save nor Restore offered; after Clear (restorable) Restore brings back the saved rows
+// and Save keeps its state.
+inline void markClean(DesignState& state, View& view, bool restorable = false) {
+    state.Modified = false;
+    view.setComputeBold(false);
+    if (!restorable) view.enableMenu(MenuItem::FileSave, false);
+    view.enableMenu(MenuItem::EditRestore, restorable);
+}
+
 // The first button is the default, except in YesNoDefaultNo, where "Нет" is: a question
 // whose "Да" gives up the user's work must not be answered by a single Enter.
 enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
@@ -38,10 +55,9 @@ enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Questions and notices to the user; the window implements them with real dialogs, tests with
-// scripted answers.
-class Prompts {
+// scripted answers. The nozzle routines' reports are its message boxes.
+class Prompts : public Reporter {
   public:
-    virtual ~Prompts() = default;
     virtual Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                               Icon icon) = 0;
     // An open or save file dialog; returns false when the user cancels.
@@ -53,6 +69,13 @@ class Prompts {
     virtual void confirmSaved() = 0;
     // Ends the program at once, without the window-closing handling.
     virtual void endProgram() = 0;
+
+    void reportError(const std::string& block) override {
+        messageBox(errorReportText(block), "Ошибка выполнения", Buttons::Ok, Icon::Critical);
+    }
+    void reportOffDesign() override {
+        messageBox(kOffDesignText, kOffDesignTitle, Buttons::Ok, Icon::Critical);
+    }
 };
 
 // How a picture export ended.
@@ -75,14 +98,15 @@ class SheetOutput {
     virtual int templatePages() = 0;
     // The shape of the template that the calls after it count, show and print.
     virtual void setTemplateShape(TemplateShape shape) = 0;
-    // Shows the pages as they will be printed; true when the user asks to print them.
-    virtual bool previewPages(bool tmpl) = 0;
-    // Prints the drawing (or the full-size template) on the default printer.
-    virtual void printSheet(bool tmpl) = 0;
+    // Shows the pages of the printed drawing or the full-size template as they will be
+    // printed; true when the user asks to print them.
+    virtual bool previewPages(OutputMode mode) = 0;
+    // Prints them on the default printer.
+    virtual void printSheet(OutputMode mode) = 0;
     // Prints to a PDF file, which replaces an earlier one only when the page is complete.
     // False when nothing was written: why holds the reason of a failed write, and is empty
     // when the drawing itself stopped (it has then told the user).
-    virtual bool printPdf(const std::string& path, bool tmpl, std::string& why) = 0;
+    virtual bool printPdf(const std::string& path, OutputMode mode, std::string& why) = 0;
 };
 
 }  // namespace tavro

@@ -17,12 +17,12 @@ void drawBody(DrawingTarget& target, double length, double exitRadius, double en
 }
 
 bool BodyBuilder(DrawingTarget& target, double length, double exitRadius, double entryRadius,
-                 double axisX, double entryY, double scale) {
+                 double axisX, double entryY, double scale, Reporter& reporter) {
     try {
         drawBody(target, length, exitRadius, entryRadius, axisX, entryY, scale);
         return true;
     } catch (const CalcFault&) {
-        reportError("BodyBuilder");
+        reporter.reportError("BodyBuilder");
         return false;
     }
 }

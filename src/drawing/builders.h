@@ -3,6 +3,7 @@
 
 #include "design_state.h"
 #include "drawing_target.h"
+#include "output_mode.h"
 
 namespace tavro {
 
@@ -10,9 +11,9 @@ namespace tavro {
 void drawBody(DrawingTarget& target, double length, double exitRadius, double entryRadius,
               double axisX, double entryY, double scale);
 
-// The contour and (not on a template) its dimensions, as NozzleBuilder draws them; throws
-// CalcFault.
-void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,
-                char decimalSeparator);
+// The contour and, where the output has them, its dimensions, as NozzleBuilder draws them;
+// throws CalcFault.
+void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                int width, char decimalSeparator);
 
 }  // namespace tavro

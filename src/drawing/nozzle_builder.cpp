@@ -244,22 +244,23 @@ void drawContour(DrawingTarget& target, const DesignState& state, float scale) {
     drawWall(target, Placement(state, scale), wallContour(state));
 }
 
-void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, bool tmpl, int width,
-                char decimalSeparator) {
+void drawNozzle(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                int width, char decimalSeparator) {
     const Contour c = wallContour(state);
     target.setDrawWidth(width);
     target.setDrawStyle(kSolid);
     drawWall(target, Placement(state, scale), c);
-    if (!tmpl) dimensions(target, state, profileOf(state, c, scale), decimalSeparator);
+    if (rulesOf(mode).dimensions)
+        dimensions(target, state, profileOf(state, c, scale), decimalSeparator);
 }
 
-bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, bool tmpl,
-                   int width, char decimalSeparator) {
+bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                   int width, char decimalSeparator, Reporter& reporter) {
     try {
-        drawNozzle(target, state, scale, tmpl, width, decimalSeparator);
+        drawNozzle(target, state, scale, mode, width, decimalSeparator);
         return true;
     } catch (const CalcFault&) {
-        reportError("NozzleBuilder");
+        reporter.reportError("NozzleBuilder");
         return false;
     }
 }

@@ -9,11 +9,14 @@
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPalette>
+#include <QPdfWriter>
 #include <algorithm>
 #include <utility>
 
 namespace tavro {
 namespace {
+
+constexpr double kPdfMarginMm = 10;
 
 constexpr double kMmPerInch = 25.4;
 constexpr double kScreenDpi = 96;
@@ -297,6 +300,17 @@ PageArea usableArea(const QPageLayout& layout, bool across) {
     l.setOrientation(upright != across ? QPageLayout::Portrait : QPageLayout::Landscape);
     const QRectF r = l.paintRect(QPageLayout::Millimeter);
     return PageArea{r.width(), r.height()};
+}
+
+QPageLayout pdfPageLayout(const QPageSize& paper, QPageLayout::Orientation orientation) {
+    const double m = kPdfMarginMm;
+    return QPageLayout(paper, orientation, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+void setUpPdf(QPdfWriter& writer, int resolution, const QPageLayout& page) {
+    writer.setResolution(resolution);
+    writer.setPageLayout(page);
+    writer.setCreator(QStringLiteral("tavro-nozzle"));
 }
 
 }  // namespace tavro

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <functional>
 
@@ -9,21 +10,26 @@
 #include "template_plan.h"
 
 class QImage;
-class QPageLayout;
 class QPagedPaintDevice;
 class QPaintDevice;
+class QPdfWriter;
 
 namespace tavro {
+
+// The font of the window's sheet and of printed pages, in points.
+constexpr double kSheetFontPoints = 8.25;
+constexpr double kPageFontPoints = 10;
 
 class PainterTarget : public DrawingTarget {
   public:
     // The window's sheet: an image the window owns, drawn in its device-independent pixels, so
     // that an image with a device pixel ratio of 2 stays crisp.
-    explicit PainterTarget(QImage& sheet, double fontPoints = 8.25);
+    explicit PainterTarget(QImage& sheet, double fontPoints = kSheetFontPoints);
     // A printer or PDF page. The print job starts with the first operation; abortJob is what
     // cancels it (QPrinter::abort for a printer; nothing for a PDF writer, whose caller then
     // throws the output away).
-    PainterTarget(QPagedPaintDevice& page, std::function<void()> abortJob, double fontPoints = 10);
+    PainterTarget(QPagedPaintDevice& page, std::function<void()> abortJob,
+                  double fontPoints = kPageFontPoints);
     // A page that was begun and never finished is aborted, never printed half-drawn.
     ~PainterTarget() override;
     PainterTarget(const PainterTarget&) = delete;
@@ -96,5 +102,13 @@ TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, do
 
 // The usable area of a page layout in millimetres, with the page upright and turned across.
 PageArea usableArea(const QPageLayout& layout, bool across = false);
+
+// The page of a PDF of our own on that paper: margins that keep the drawing clear of the edge a
+// printer cannot reach.
+QPageLayout pdfPageLayout(const QPageSize& paper, QPageLayout::Orientation orientation);
+
+// Every PDF the program writes, from the window or the tool: its resolution, its page and the
+// program named as its creator.
+void setUpPdf(QPdfWriter& writer, int resolution, const QPageLayout& page);
 
 }  // namespace tavro

@@ -1,7 +1,6 @@
 // The nozzle drawing's entry point: sheet set-up, scale, axis, title, legend and note.
 #include "rebuilder.h"
 
-#include <iostream>
 #include <utility>
 
 #include "builders.h"
@@ -15,18 +14,17 @@
 
 namespace tavro {
 
-const char* const kOffDesignTitle = "Нерасчетный режим";
-const char* const kOffDesignText =
-    "Данные не попадают в экспериментальный диапазон. \r\nИзмените параметры ввода.";
-
 namespace {
 
-OffDesignNotifier& offDesignNotifier() {
-    static OffDesignNotifier n = [](const std::string& title, const std::string& text) {
-        std::cerr << title << ": " << text << '\n';
-    };
-    return n;
-}
+// The outputs side by side, in the order of OutputMode.
+// clang-format off
+constexpr OutputRules kRules[] = {
+    // units            fullSize dimensions contourWidth margin scaleBar
+    {kScaleUser,        false,   true,      2,           1,     false},  // Window
+    {kScaleMillimetres, false,   true,      10,          0.25,  true},   // Drawing
+    {kScaleMillimetres, true,    false,     2,           0.25,  false},  // Template
+};
+// clang-format on
 
 // Queries are operations of the target as well: they are asked one at a time, in a fixed
 // order, never as operands whose order the compiler picks.
@@ -65,7 +63,8 @@ void printLegend(DrawingTarget& t, float scale, char sep) {
 // A template too large for one page: the large sheet page by page, each page drawn whole and
 // cut to its part of the sheet by the origin, with its own marks.
 RebuildOutcome rebuildTiles(DrawingTarget& sheet, DesignState& s, const TemplatePlan& plan,
-                            int contourWidth, char sep) {
+                            OutputMode mode, char sep, Reporter& reporter) {
+    const int contourWidth = rulesOf(mode).contourWidth;
     s.AxisX = single(plan.axisX);
     s.EntryY = single(plan.entryY);
     HalfTarget half(sheet, s.AxisX);
@@ -85,8 +84,8 @@ RebuildOutcome rebuildTiles(DrawingTarget& sheet, DesignState& s, const Template
         target.setDrawStyle(kSolid);
         target.setDrawWidth(contourWidth);
         target.setForeColor(kBlack);
-        bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, 1);
-        clean = NozzleBuilder(target, s, 1, true, contourWidth, sep) && clean;
+        bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, 1, reporter);
+        clean = NozzleBuilder(target, s, 1, mode, contourWidth, sep, reporter) && clean;
         // A contour that failed on one page fails on all: reported once, nothing printed.
         if (!clean) return RebuildOutcome::Failed;
         // The marks are the page's own, never cut by the axis.
@@ -123,16 +122,17 @@ TextSizes textSizes(DrawingTarget& t, const DesignState& s, const SheetArea& a) 
 
 // The usual scale when the whole drawing stays on the sheet, else the largest that keeps it
 // there; on paper the drawing also keeps clear of the scale legend and the note.
-float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int contourWidth,
-                  const SheetArea& a, const TextSizes& z, bool paper, char sep) {
+float fittedScale(DrawingTarget& t, const DesignState& s, float scale, OutputMode mode,
+                  const SheetArea& a, const TextSizes& z, char sep) {
+    const OutputRules& rules = rulesOf(mode);
     const ScaledDrawing draw = [&](DrawingTarget& stand, float sc) {
         drawAxisLines(stand, s, sc);
         drawBody(stand, s.Ln, s.Ra, s.Rc, s.AxisX, s.EntryY, sc);
-        drawNozzle(stand, s, sc, false, contourWidth, sep);
+        drawNozzle(stand, s, sc, mode, rules.contourWidth, sep);
     };
     const ClearBoxes clear = [&](float sc) {
         std::vector<Box> boxes;
-        if (!paper) return boxes;
+        if (!rules.paper()) return boxes;
         const auto [shown, measured] = legendTexts(sc, sep);
         boxes.push_back(bottomRightBox(t, a, shown, measured, 4, z.base * kLegendFactor));
         if (!s.Note.empty())
@@ -142,41 +142,38 @@ float fittedScale(DrawingTarget& t, const DesignState& s, float scale, int conto
     return fitScale(t, scale, a, draw, clear);
 }
 
-RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& output, char sep) {
-    const bool window = output.mode == OutputMode::Window;
-    const bool tmpl = output.mode == OutputMode::Template;
-    float scale;
-    int contourWidth;
+RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& output, char sep,
+                       Reporter& reporter) {
+    const OutputRules& rules = rulesOf(output.mode);
+    const bool paper = rules.paper();
+    float scale = 1;
     TemplatePlan ownPlan;
     const TemplatePlan* plan = output.plan;
-    if (window) {
+    if (!paper) {
+        // The window's sheet is measured in the units it has before it takes its own, and is
+        // erased whether or not there is a nozzle to draw.
         scale = fitScaleOf(target, s);
-        target.setScaleMode(kScaleUser);
+        target.setScaleMode(rules.units);
+        target.cls();
         if (scale <= 0) {
-            target.cls();
             BlankSheet(target, output.buttonFace);
             return RebuildOutcome::Blank;
         }
-        target.cls();
-        contourWidth = 2;
         target.setBackColor(kWhite);
     } else {
-        target.setScaleMode(kScaleMillimetres);
-        if (tmpl) {
-            scale = 1;
-            contourWidth = 2;
-            if (!plan) {
-                const double width = target.scaleWidth();
-                const double height = target.scaleHeight();
-                ownPlan = planTemplate(target, s, PageArea{width, height});
-                plan = &ownPlan;
-            }
-            if (plan->tiled) return rebuildTiles(target, s, *plan, contourWidth, sep);
-        } else {
-            scale = fitScaleOf(target, s);
-            contourWidth = 10;
-        }
+        target.setScaleMode(rules.units);
+        if (!rules.fullSize) scale = fitScaleOf(target, s);
     }
+    if (rules.fullSize) {
+        if (!plan) {
+            const double width = target.scaleWidth();
+            const double height = target.scaleHeight();
+            ownPlan = planTemplate(target, s, PageArea{width, height});
+            plan = &ownPlan;
+        }
+        if (plan->tiled) return rebuildTiles(target, s, *plan, output.mode, sep, reporter);
+    }
+    const int contourWidth = rules.contourWidth;
 
     SheetArea area;
     area.width = target.scaleWidth();
@@ -185,10 +182,10 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     s.EntryY = single(area.height * 0.2);
     // Ink stays off the sheet's outermost pixels, and on paper half the thickest stroke from
     // the edge of the printable area.
-    area.margin = window ? 1 : 0.25;
+    area.margin = rules.margin;
     const double axisX = s.AxisX, entryY = s.EntryY;
     const TextSizes sizes = textSizes(target, s, area);
-    if (!tmpl) scale = fittedScale(target, s, scale, contourWidth, area, sizes, !window, sep);
+    if (!rules.fullSize) scale = fittedScale(target, s, scale, output.mode, area, sizes, sep);
     const double sc = scale;
 
     drawAxisLines(target, s, sc);
@@ -207,12 +204,12 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
         target.setFontSize(sizes.base);
     }
 
-    bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, axisX, entryY, sc);
-    clean = NozzleBuilder(target, s, scale, tmpl, contourWidth, sep) && clean;
+    bool clean = BodyBuilder(target, s.Ln, s.Ra, s.Rc, axisX, entryY, sc, reporter);
+    clean = NozzleBuilder(target, s, scale, output.mode, contourWidth, sep, reporter) && clean;
 
     target.setFontSize(target.fontSize() * kLegendFactor);
     target.setForeColor(kBlack);
-    if (!window) printLegend(target, scale, sep);
+    if (paper) printLegend(target, scale, sep);
     if (!s.Note.empty()) {
         if (sizes.note == sizes.base * kLegendFactor) {
             printFromBottomRight(target, s.Note, s.Note + "++", 2);
@@ -225,10 +222,10 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     }
     target.setFontSize(target.fontSize() / kLegendFactor);
 
-    if (output.mode == OutputMode::Drawing) drawScaleBar(target, scale);
-    if (tmpl && !plan->pages.empty())
+    if (rules.scaleBar) drawScaleBar(target, scale);
+    if (rules.fullSize && !plan->pages.empty())
         drawPageMarks(target, plan->pages.front().marks, contourWidth);
-    if (!window) target.endDoc();
+    if (paper) target.endDoc();
     return clean ? RebuildOutcome::Drawn : RebuildOutcome::Failed;
 }
 
@@ -245,12 +242,8 @@ void drawAxisLines(DrawingTarget& target, const DesignState& s, double scale) {
     segment(target, axisX - scale * s.Rkr, yt, axisX + scale * s.Rkr, yt, kGrey);
 }
 
-void setOffDesignNotifier(OffDesignNotifier notifier) {
-    offDesignNotifier() = std::move(notifier);
-}
-
-void notifyOffDesign() {
-    if (offDesignNotifier()) offDesignNotifier()(kOffDesignTitle, kOffDesignText);
+const OutputRules& rulesOf(OutputMode mode) {
+    return kRules[static_cast<int>(mode)];
 }
 
 float FitScale(double length, double radius1, double radius2, double sheetHeight,
@@ -273,15 +266,15 @@ void BlankSheet(DrawingTarget& sheet, Rgb buttonFace) {
 }
 
 RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, const Output& output,
-                         char decimalSeparator) {
+                         char decimalSeparator, Reporter& reporter) {
     if (!state.InRange) {
-        notifyOffDesign();
+        reporter.reportOffDesign();
         return RebuildOutcome::OffDesign;
     }
     try {
-        return rebuild(target, state, output, decimalSeparator);
+        return rebuild(target, state, output, decimalSeparator, reporter);
     } catch (const CalcFault&) {
-        reportError("Rebuilder");
+        reporter.reportError("Rebuilder");
         return RebuildOutcome::Failed;
     }
 }

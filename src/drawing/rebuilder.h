@@ -1,11 +1,12 @@
 // The nozzle drawing's entry point: sheet set-up, scale, axis, title, legend and note.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "design_state.h"
 #include "drawing_target.h"
+#include "faults.h"
+#include "output_mode.h"
 #include "template_plan.h"
 
 namespace tavro {
@@ -14,21 +15,23 @@ namespace tavro {
 enum class RebuildOutcome {
     Drawn,      // the drawing is complete (and on paper the page was finished)
     Blank,      // nothing to draw: the window shows the blank-sheet prompt
-    OffDesign,  // the design lies outside the charts: the message was shown, nothing touched
-    Failed,     // an error report was made; on paper the page was not finished
+    OffDesign,  // the design lies outside the charts: reported so, nothing touched
+    Failed,     // an error was reported; on paper the page was not finished
 };
 
-// The off-design message box: title, text and critical icon with an OK button. The window
-// program connects a QMessageBox; the default prints the text to stderr.
-using OffDesignNotifier = std::function<void(const std::string& title, const std::string& text)>;
-void setOffDesignNotifier(OffDesignNotifier notifier);
-void notifyOffDesign();
-extern const char* const kOffDesignTitle;
-extern const char* const kOffDesignText;
-
-// The three outputs of the drawing: the window's sheet in its own units, the printed drawing
-// fitted to the page, and the full-size template.
-enum class OutputMode { Window, Drawing, Template };
+// What sets the outputs apart; everything else is drawn alike on each of them.
+struct OutputRules {
+    int units;         // kScaleUser: the window's own sheet; kScaleMillimetres: paper
+    bool fullSize;     // scale 1 on planned pages with their marks, else fitted to the sheet
+    bool dimensions;   // dimension lines and labels
+    int contourWidth;  // the wall's drawing width
+    double margin;     // how far ink keeps from the sheet's edge, in its units
+    bool scaleBar;     // the printed scale bar
+    // Paper shows the scale legend, keeps the drawing clear of it and of the note, and ends its
+    // document; the window's sheet is measured as it stands and erased before it is drawn.
+    bool paper() const { return units == kScaleMillimetres; }
+};
+const OutputRules& rulesOf(OutputMode mode);
 
 // What a call of Rebuilder is to produce, as its caller states it.
 struct Output {
@@ -51,17 +54,18 @@ float FitScale(double length, double radius1, double radius2, double sheetHeight
 void BlankSheet(DrawingTarget& sheet, Rgb buttonFace);
 
 // Draws the design on the target as the output the caller names. Writes AxisX and EntryY;
-// numbers use the given decimal separator.
+// numbers use the given decimal separator. A design outside the charts and a fault go to the
+// reporter.
 RebuildOutcome Rebuilder(DrawingTarget& target, DesignState& state, const Output& output,
-                         char decimalSeparator);
+                         char decimalSeparator, Reporter& reporter);
 
-// The contour and (not on a template) its dimensions; false when an error was reported.
-bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, bool tmpl,
-                   int width, char decimalSeparator);
+// The contour and, where the output has them, its dimensions; false when an error was reported.
+bool NozzleBuilder(DrawingTarget& target, const DesignState& state, float scale, OutputMode mode,
+                   int width, char decimalSeparator, Reporter& reporter);
 
 // The grey outline of the blank; false when an error was reported.
 bool BodyBuilder(DrawingTarget& target, double length, double exitRadius, double entryRadius,
-                 double axisX, double entryY, double scale);
+                 double axisX, double entryY, double scale, Reporter& reporter);
 
 // An arrowhead with its tip at (x, y) pointing along angle degrees (counterclockwise, 0 = +x).
 void DrawArrow(DrawingTarget& target, float x, float y, float length, Rgb colour, float angle);

@@ -6,6 +6,7 @@
 
 #include "design_state.h"
 #include "drawing_target.h"
+#include "output_mode.h"
 
 namespace tavro {
 
@@ -43,9 +44,6 @@ struct TemplatePage {
     bool printed = true;
     std::vector<PageMark> marks;
 };
-
-// The whole contour, or the half-profile: one wall and the axis, for the user to mirror.
-enum class TemplateShape { Whole, Half };
 
 struct TemplatePlan {
     TemplateShape shape = TemplateShape::Whole;

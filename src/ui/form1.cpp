@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -208,10 +207,11 @@ QAction* Form1::action(Command command) const {
 }
 
 void Form1::Form_Load() {
-    QDir::setCurrent(QString::fromStdString(appDir_));
     MainLogic::Documents docs;
     docs.readLastState = [this] { return ReadLastState(appDir_); };
-    docs.loadParams = [this](const std::string& path) { return LoadParams(path, state_, *this); };
+    docs.loadParams = [this](const std::string& path) {
+        return LoadParams(pathInAppDir(appDir_, path), state_, *this);
+    };
     logic_.Form_Load(docs);
     applyLayout();
     // SetCaptions
@@ -226,18 +226,28 @@ void Form1::Form_Load() {
 void Form1::fitTexts() {
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* lab = label(r);
-        lab->setFont(fittingFont(captionFont(r), lab->text(), lab->size()));
+        fitInto(lab, captionFits_[static_cast<size_t>(r)], captionFont(r), lab->text(),
+                lab->size());
         fitField(r);
     }
 }
 
 void Form1::fitField(int row) {
+    // Texts loaded before the first layout are fitted by it, to the boxes they will have.
+    if (!laidOut_) return;
     QLineEdit* f = field(row);
     QSize box = lineEditTextBox(*f, f->size());
     // The title and the note are free text that scrolls in its field: only its height must fit.
     // A number is read whole.
     if (row == kRowTitle || row == kRowNote) box.setWidth(QWIDGETSIZE_MAX);
-    f->setFont(fittingFont(fieldFont(row), f->text(), box));
+    fitInto(f, fieldFits_[static_cast<size_t>(row)], fieldFont(row), f->text(), box);
+}
+
+void Form1::fitInto(QWidget* w, Fitted& last, const QFont& nominal, const QString& text,
+                    QSize box) {
+    if (box.isValid() && last.box == box && last.text == text) return;
+    last = {text, box};
+    w->setFont(fittingFont(nominal, text, box));
 }
 
 void Form1::applyLayout() {
@@ -266,6 +276,7 @@ void Form1::applyLayout() {
     Picture1_->move(L.sheet.left, L.sheet.top);
     Picture1_->show();
     sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
+    laidOut_ = true;
 }
 
 std::string Form1::text(int row) const {
@@ -339,7 +350,7 @@ void Form1::redrawSheet() {
     if (!sheetTarget_) return;
     if (Rebuilder(*sheetTarget_, state_,
                   Output(OutputMode::Window, PainterTarget::systemButtonFace()),
-                  logic_.decimalSeparator()) == RebuildOutcome::OffDesign) {
+                  logic_.decimalSeparator(), prompts_) == RebuildOutcome::OffDesign) {
         showBlankSheet();
         return;
     }
@@ -425,6 +436,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !framePainted_) {
+        framePainted_ = true;
+        // A window closed meanwhile needs nothing more.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame && isVisible()) afterFirstFrame();
+        });
+    }
     // The first showing counts as an activation even where no window manager activates it.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
         if (event->type() == QEvent::Show) {

@@ -88,6 +88,13 @@ class Form1 : public QMainWindow, public View {
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
     void fitField(int row);
+    // The text and box a caption or field was last fitted to: the same pair fits the same way
+    // and is not measured again.
+    struct Fitted {
+        QString text;
+        QSize box;
+    };
+    void fitInto(QWidget* w, Fitted& last, const QFont& nominal, const QString& text, QSize box);
     int rowOf(QObject* object) const;
     void showAbout();
     void showHelp();
@@ -117,12 +124,18 @@ class Form1 : public QMainWindow, public View {
     bool shownOnce_ = false;
     int entered_ = -1;
     QSize frame_{0, 0};  // the window manager's frame around the window, once known
+    bool laidOut_ = false;
+    bool framePainted_ = false;
+    std::array<Fitted, kRowCount> captionFits_{}, fieldFits_{};
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.
     std::function<bool()> onClose;
     // Called after each drawing of the sheet (the start-up benchmark waits for the first).
     std::function<void()> onSheetDrawn;
+    // Called once the window's first frame is on the screen: what that frame does not show is
+    // set up then, so that the window appears sooner.
+    std::function<void()> afterFirstFrame;
 };
 
 // The faces the window names, mapped to metric-compatible fonts this platform has.

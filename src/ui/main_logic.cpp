@@ -5,10 +5,6 @@
 
 namespace tavro {
 
-std::string windowCaption(const std::string& documentPath) {
-    return "Tavro-nozzle          " + documentPath;
-}
-
 std::string hintText(int row) {
     switch (row) {
         case kRowQa:
@@ -51,10 +47,7 @@ int navigate(int key, int c) {
 }
 
 void MainLogic::Form_Load(const Documents& documents) {
-    view_.enableMenu(MenuItem::EditRestore, false);
-    view_.enableMenu(MenuItem::FileSave, false);
-    s_.Modified = false;
-    view_.setComputeBold(false);
+    markClean(s_, view_);
     s_.InRange = true;
     s_.DocumentPath = documents.readLastState ? documents.readLastState() : std::string();
     // A last document that holds no design is no document: the start is a fresh one.
@@ -127,7 +120,7 @@ void MainLogic::Label1_DblClick(int row) {
 }
 
 CoreOutcome MainLogic::compute() {
-    return computeDesign(s_, view_, sep_);
+    return computeDesign(s_, view_, sep_, prompts_);
 }
 
 }  // namespace tavro

@@ -13,9 +13,6 @@ namespace tavro {
 // Key codes the main window reacts to.
 enum KeyCode : int { kKeyEnter = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40 };
 
-// The window caption: the program name padded with ten blanks, then the document path.
-std::string windowCaption(const std::string& documentPath);
-
 // The hint of a row whose caption ends in "*", or an empty text.
 std::string hintText(int row);
 
@@ -43,7 +40,7 @@ class MainLogic {
     void Command1_Click();
     void Label1_DblClick(int row);
 
-    // Runs the core calculation, reporting nothing itself.
+    // Runs the core calculation; a fault is reported through the prompts.
     CoreOutcome compute();
     char decimalSeparator() const { return sep_; }
 

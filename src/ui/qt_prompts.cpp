@@ -39,7 +39,8 @@ QString filterSuffix(const std::string& filter) {
 QString dialogStart(const std::string& initial, const QString& suffix, const QString& programDir,
                     const QString& homeDir) {
     if (initial.empty()) return homeDir;
-    const QFileInfo name(QString::fromStdString(initial));
+    // A relative name (a document named so in last.srd) lies in the program's folder.
+    const QFileInfo name(QDir(programDir).filePath(QString::fromStdString(initial)));
     // An installed program's folder cannot be written, and the user's files do not belong there.
     QString folder = name.absolutePath();
     if (QDir(folder) == QDir(programDir)) folder = homeDir;

@@ -34,7 +34,8 @@ QString qtFilter(const std::string& filter);
 QString filterSuffix(const std::string& filter);
 
 // Where a file dialog opens for the initial name: its folder, or homeDir when there is no name or
-// the name lies in the program's folder; a file name without a suffix gets the given one.
+// the name lies in the program's folder (where a relative name lies); a file name without a
+// suffix gets the given one.
 QString dialogStart(const std::string& initial, const QString& suffix, const QString& programDir,
                     const QString& homeDir);
 

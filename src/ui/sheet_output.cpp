@@ -27,18 +27,12 @@
 namespace tavro {
 namespace {
 
-constexpr double kPageFontPoints = 10;
-constexpr double kPdfMarginMm = 10;
-
-// The page of a PDF of our own: the PDF printer's paper, with margins that keep the drawing
-// clear of the edge a printer cannot reach.
-QPageLayout pdfPageLayout() {
+// The page of a PDF of our own on the PDF printer's paper.
+QPageLayout pdfPage() {
     QPrinter defaults(QPrinter::HighResolution);
     defaults.setOutputFormat(QPrinter::PdfFormat);
     const QPageLayout paper = defaults.pageLayout();
-    const double m = kPdfMarginMm;
-    return QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF(m, m, m, m),
-                       QPageLayout::Millimeter);
+    return pdfPageLayout(paper.pageSize(), paper.orientation());
 }
 
 }  // namespace
@@ -104,7 +98,7 @@ bool QtSheetOutput::hasPrinter() {
 
 int QtSheetOutput::templatePages() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!hasPrinter()) printer.setPageLayout(pdfPageLayout());
+    if (!hasPrinter()) printer.setPageLayout(pdfPage());
     return planForPaper(printer, state_, kPageFontPoints, true, shape_).pageCount();
 }
 
@@ -112,20 +106,21 @@ int QtSheetOutput::templatePages() {
 // closes it: the print command then prints, or asks for the PDF's name and writes it safely.
 // Its orientation buttons and page set-up are hidden: the template turns the paper itself, and
 // the print that follows must be the pages shown.
-bool QtSheetOutput::previewPages(bool tmpl) {
+bool QtSheetOutput::previewPages(OutputMode mode) {
     QPrinter printer(QPrinter::HighResolution);
     if (!hasPrinter()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageLayout(pdfPageLayout());
+        printer.setPageLayout(pdfPage());
     }
-    if (tmpl) planForPaper(printer, state_, kPageFontPoints, false, shape_);
+    if (rulesOf(mode).fullSize) planForPaper(printer, state_, kPageFontPoints, false, shape_);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QString::fromUtf8(tmpl ? "Просмотр: шаблон" : "Просмотр: чертеж"));
+    dialog.setWindowTitle(
+        QString::fromUtf8(mode == OutputMode::Template ? "Просмотр: шаблон" : "Просмотр: чертеж"));
     // Large enough to read a page without zooming.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dialog.resize(screen->availableGeometry().size() * 0.8);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this, tmpl](QPrinter* paper) { drawPages(*paper, {}, tmpl); });
+                     [this, mode](QPrinter* paper) { drawPages(*paper, {}, mode); });
     if (auto* tools = dialog.findChild<QToolBar*>()) {
         const QList<QAction*> actions = tools->actions();
         for (QAction* a : actions) {
@@ -142,37 +137,36 @@ bool QtSheetOutput::previewPages(bool tmpl) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl) {
-    Output output(tmpl ? OutputMode::Template : OutputMode::Drawing);
+bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob,
+                              OutputMode mode) {
+    Output output(mode);
     TemplatePlan plan;
-    if (tmpl) {
+    if (rulesOf(mode).fullSize) {
         plan = planForPaper(paper, state_, kPageFontPoints, false, shape_);
         output.plan = &plan;
     }
     PainterTarget page(paper, std::move(abortJob), kPageFontPoints);
-    const bool drawn =
-        Rebuilder(page, state_, output, sep_) == RebuildOutcome::Drawn && page.finished();
+    const bool drawn = Rebuilder(page, state_, output, sep_, reporter_) == RebuildOutcome::Drawn &&
+                       page.finished();
     if (!drawn) page.abortDoc();
     return drawn;
 }
 
-void QtSheetOutput::printSheet(bool tmpl) {
+void QtSheetOutput::printSheet(OutputMode mode) {
     QPrinter printer(QPrinter::HighResolution);
     drawPages(
-        printer, [&printer] { printer.abort(); }, tmpl);
+        printer, [&printer] { printer.abort(); }, mode);
 }
 
-bool QtSheetOutput::printPdf(const std::string& path, bool tmpl, std::string& why) {
+bool QtSheetOutput::printPdf(const std::string& path, OutputMode mode, std::string& why) {
     why.clear();
     SafeFile file(QString::fromStdString(path));
     if (!file.begin(&why)) return false;
     bool drawn = false;
     {
         QPdfWriter writer(&file);
-        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
-        writer.setPageLayout(pdfPageLayout());
-        writer.setCreator(QStringLiteral("tavro-nozzle"));
-        drawn = drawPages(writer, {}, tmpl);
+        setUpPdf(writer, QPrinter(QPrinter::HighResolution).resolution(), pdfPage());
+        drawn = drawPages(writer, {}, mode);
     }
     if (!drawn) {
         file.cancel();

@@ -4,7 +4,6 @@
 #include <functional>
 #include <string>
 
-#include "template_plan.h"
 #include "window_view.h"
 
 class QImage;
@@ -16,8 +15,9 @@ struct DesignState;
 
 class QtSheetOutput : public SheetOutput {
   public:
-    QtSheetOutput(DesignState& state, std::string appDir, char sep)
-        : state_(state), appDir_(std::move(appDir)), sep_(sep) {}
+    // Faults met while drawing pages go to the reporter.
+    QtSheetOutput(DesignState& state, std::string appDir, char sep, Reporter& reporter)
+        : state_(state), appDir_(std::move(appDir)), sep_(sep), reporter_(reporter) {}
     // The sheet's persistent image, which exists once the window is laid out.
     void setSheet(std::function<QImage*()> sheet) { sheet_ = std::move(sheet); }
 
@@ -26,9 +26,9 @@ class QtSheetOutput : public SheetOutput {
     bool hasPrinter() override;
     int templatePages() override;
     void setTemplateShape(TemplateShape shape) override { shape_ = shape; }
-    bool previewPages(bool tmpl) override;
-    void printSheet(bool tmpl) override;
-    bool printPdf(const std::string& path, bool tmpl, std::string& why) override;
+    bool previewPages(OutputMode mode) override;
+    void printSheet(OutputMode mode) override;
+    bool printPdf(const std::string& path, OutputMode mode, std::string& why) override;
 
     // Where the JPEG module is looked for: the application directory, then lib/tavro-nozzle
     // beside it (bin/) in an installed program.
@@ -37,12 +37,13 @@ class QtSheetOutput : public SheetOutput {
   private:
     // The printed drawing or the template (planned for that paper) on a printer, a preview or
     // a PDF; true when every page was finished.
-    bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, bool tmpl);
+    bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, OutputMode mode);
 
     DesignState& state_;
     TemplateShape shape_ = TemplateShape::Whole;
     std::string appDir_;
     char sep_;
+    Reporter& reporter_;
     std::function<QImage*()> sheet_;
 };
 

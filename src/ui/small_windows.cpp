@@ -13,12 +13,10 @@
 #include <cmath>
 
 #include "desktop.h"
+#include "window_view.h"
 
 namespace tavro {
 namespace {
-
-const char* const kTitle = "Tavro-nozzle";
-const char* const kBuild = "0.1";
 
 QFont msSansSerif(double points, bool bold) {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -80,16 +78,15 @@ bool FormOk::event(QEvent* e) {
 }
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-    fixedDialog(this, QStringLiteral("О программе ") + QString::fromUtf8(kTitle), 6840, 5835);
+    fixedDialog(this, QStringLiteral("О программе ") + QString::fromUtf8(kProgramName), 6840, 5835);
     auto* icon = new QLabel(this);
     place(icon, 240, 360, 300, 300);
     icon->setPixmap(programIconPixmap(twips(300)));
 
-    auto* title = label(this, QString::fromUtf8(kTitle), 1050, 240, 4005, 480);
+    auto* title = label(this, QString::fromUtf8(kProgramName), 1050, 240, 4005, 480);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setFont(msSansSerif(13.5, false));
-    auto* version =
-        label(this, QStringLiteral("Версия ") + QString::fromUtf8(kBuild), 1050, 780, 4005, 225);
+    auto* version = label(this, QStringLiteral("Версия " TAVRO_VERSION), 1050, 780, 4005, 225);
     version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label(this,
           QStringLiteral(

@@ -8,6 +8,7 @@
 #include "core.h"
 #include "faults.h"
 #include "inputs.h"
+#include "recording_reporter.h"
 
 namespace tavro {
 namespace {
@@ -16,17 +17,15 @@ namespace {
 struct Design {
     FieldTable fields;
     DesignState state;
-    std::vector<std::string> reports;
+    test::RecordingReporter reporter;
 
     explicit Design(std::vector<std::pair<int, std::string>> texts) {
         state.InRange = true;
         for (const auto& [row, text] : texts) fields.setText(row, text);
         loadDesignValues(state, fields);
-        setErrorReporter([this](const std::string& block) { reports.push_back(block); });
     }
-    ~Design() { setErrorReporter(nullptr); }
 
-    CoreOutcome run(char sep = '.') { return sCore(state, fields, sep); }
+    CoreOutcome run(char sep = '.') { return sCore(state, fields, sep, reporter); }
     std::vector<std::string> results() const {
         std::vector<std::string> r;
         for (int row = kRowPa; row <= kRowLn; ++row) r.push_back(fields.text(row));
@@ -55,7 +54,7 @@ TEST(Core, ConeBranchExample) {
     EXPECT_EQ(d.fields.text(kRowQc), "45");
     EXPECT_EQ(d.state.Qc, 45.0f);
     EXPECT_TRUE(d.state.InRange);
-    EXPECT_TRUE(d.reports.empty());
+    EXPECT_TRUE(d.reporter.errors.empty());
 }
 
 TEST(Core, FilletBranchReplacesTheEntryAngleButNotItsField) {
@@ -134,7 +133,7 @@ TEST(Core, RangeExitsAreSilentAndKeepThePreviousResultTexts) {
         EXPECT_EQ(d.run(), CoreOutcome::OffDesign) << c.what;
         EXPECT_FALSE(d.state.InRange) << c.what;
         EXPECT_EQ(d.results(), before) << c.what;
-        EXPECT_TRUE(d.reports.empty()) << c.what;
+        EXPECT_TRUE(d.reporter.errors.empty()) << c.what;
     }
 }
 
@@ -146,7 +145,7 @@ TEST(Core, LargeThroatStillGetsAnEntranceAboveIt) {
         ASSERT_EQ(d.run(), CoreOutcome::Ok) << rkr;
         EXPECT_EQ(d.state.Rc, std::nextafter(d.state.Rkr, 1e30f)) << rkr;
         EXPECT_GT(d.state.Qc, 0) << rkr;
-        EXPECT_TRUE(d.reports.empty()) << rkr;
+        EXPECT_TRUE(d.reporter.errors.empty()) << rkr;
     }
 }
 
@@ -169,7 +168,7 @@ TEST(Core, FaultsAreReportedOnceAndNeverShownAsNaN) {
     for (const auto& c : cases) {
         Design d(c.texts);
         EXPECT_EQ(d.run(), CoreOutcome::Error) << c.what;
-        EXPECT_EQ(d.reports, std::vector<std::string>{"sCore"}) << c.what;
+        EXPECT_EQ(d.reporter.errors, std::vector<std::string>{"sCore"}) << c.what;
         EXPECT_TRUE(d.state.InRange) << c.what;
         for (int r = 0; r < kRowCount; ++r) {
             EXPECT_EQ(d.fields.text(r).find("nan"), std::string::npos) << c.what;

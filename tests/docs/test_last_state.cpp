@@ -1,5 +1,6 @@
 // The last-state file and the default picture name, on real files in a folder of their own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,6 +77,43 @@ TEST_F(LastStateTest, HandWrittenFiles) {
         writeAll(lastSrd(), bytes);
         EXPECT_EQ(ReadLastState(app()), doc) << bytes.constData();
     }
+}
+
+// A relative document path names a file in the program's folder, wherever the process was
+// started; it is kept as written.
+TEST_F(LastStateTest, RelativePathLiesInTheProgramFolder) {
+    document("rel.dat");
+    QTemporaryDir elsewhere;
+    const QString startedIn = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    writeAll(lastSrd(), "\"rel.dat\"\r\n");
+    EXPECT_EQ(ReadLastState(app()), "rel.dat");
+    EXPECT_EQ(pathInAppDir(app(), "rel.dat"), test::utf8(appDir.filePath("rel.dat")));
+    EXPECT_EQ(pathInAppDir(app(), "/abs/a.dat"), "/abs/a.dat");
+    EXPECT_EQ(pathInAppDir(app(), ""), "");
+    ASSERT_TRUE(QFile::remove(appDir.filePath("rel.dat")));
+    writeAll(elsewhere.filePath("rel.dat"), "\"c\",\"t\"\r\n");  // only in the working folder
+    EXPECT_EQ(ReadLastState(app()), "");
+    ASSERT_TRUE(QDir::setCurrent(startedIn));
+}
+
+// Ending on the document the run began with leaves last.srd as it was, not even replaced by an
+// equal copy; another document replaces it.
+TEST_F(LastStateTest, TheSameDocumentIsNotWrittenAgain) {
+    const std::string doc = document("d.dat");
+    ASSERT_TRUE(WriteLastState(app(), doc));
+    const auto inode = [this] {
+        struct stat st {};
+        EXPECT_EQ(stat(lastSrd().toLocal8Bit().constData(), &st), 0);
+        return st.st_ino;
+    };
+    const QByteArray before = readAll(lastSrd());
+    const auto first = inode();
+    ASSERT_TRUE(WriteLastState(app(), doc));
+    EXPECT_EQ(inode(), first);
+    EXPECT_EQ(readAll(lastSrd()), before);
+    ASSERT_TRUE(WriteLastState(app(), document("e.dat")));
+    EXPECT_NE(readAll(lastSrd()), before);
 }
 
 TEST_F(LastStateTest, DeletedDocumentGivesNoDocument) {

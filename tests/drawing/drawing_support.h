@@ -9,6 +9,7 @@
 #include "design_state.h"
 #include "example_design.h"
 #include "rebuilder.h"
+#include "recording_reporter.h"
 #include "recording_target.h"
 
 namespace tavro::test {
@@ -53,7 +54,7 @@ inline std::vector<Op> parseRecording(const std::string& recording) {
     return ops;
 }
 
-enum class Mode { Window, Drawing, Template };
+using Mode = OutputMode;
 
 // The template planned for the recorder's A4 page, measured as the recorder measures.
 inline TemplatePlan recordedPlan(const DesignState& state, double fontPoints = 8.25,
@@ -64,20 +65,26 @@ inline TemplatePlan recordedPlan(const DesignState& state, double fontPoints = 8
     return planTemplate(metrics, state, page, across);
 }
 
-// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet.
-inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
+// Records Rebuilder on the A4 page or, in window mode, on a 700 x 1000 sheet; what the drawing
+// reports goes to reporter.
+inline std::string record(DesignState& state, Mode mode, Reporter& reporter, char sep = '.',
+                          double fontPoints = 8.25) {
     std::ostringstream out;
     RecordingTarget target(out, kRecordedSheet, kRecordedPage, fontPoints);
-    Output output(mode == Mode::Window    ? OutputMode::Window
-                  : mode == Mode::Drawing ? OutputMode::Drawing
-                                          : OutputMode::Template);
+    Output output(mode);
     TemplatePlan plan;
     if (mode == Mode::Template && state.InRange) {
         plan = recordedPlan(state, fontPoints);
         output.plan = &plan;
     }
-    Rebuilder(target, state, output, sep);
+    Rebuilder(target, state, output, sep, reporter);
     return out.str();
+}
+
+// The same for a design that draws without a word to the user.
+inline std::string record(DesignState& state, Mode mode, char sep = '.', double fontPoints = 8.25) {
+    FailOnReport noReports;
+    return record(state, mode, noReports, sep, fontPoints);
 }
 
 }  // namespace tavro::test

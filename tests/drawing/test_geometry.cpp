@@ -139,7 +139,8 @@ TEST_P(DrawnWall, LiesOnTheExactContour) {
     s.EntryY = 40;
     std::ostringstream out;
     RecordingTarget target(out, kRecordedPage, kRecordedPage, 8.25);
-    ASSERT_TRUE(NozzleBuilder(target, s, 1, true, 2, '.'));
+    FailOnReport noReports;
+    ASSERT_TRUE(NozzleBuilder(target, s, 1, OutputMode::Template, 2, '.', noReports));
 
     std::vector<Point> drawn;
     const auto onWall = [&](double x, double y) {

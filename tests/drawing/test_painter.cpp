@@ -53,7 +53,8 @@ void setA4(QPdfWriter& writer, int dpi) {
 DesignState drawOnSheet(QImage& image) {
     DesignState s = computedDesign({}, "30", "45");
     PainterTarget sheet(image);
-    EXPECT_EQ(Rebuilder(sheet, s, OutputMode::Window, '.'), RebuildOutcome::Drawn);
+    FailOnReport noReports;
+    EXPECT_EQ(Rebuilder(sheet, s, OutputMode::Window, '.', noReports), RebuildOutcome::Drawn);
     return s;
 }
 
@@ -100,7 +101,8 @@ TEST(Sheet, BlankPromptOnTheButtonFace) {
     DesignState s;
     s.InRange = true;
     PainterTarget sheet(image);
-    EXPECT_EQ(Rebuilder(sheet, s, Output(OutputMode::Window, Rgb{200, 100, 50}), '.'),
+    FailOnReport noReports;
+    EXPECT_EQ(Rebuilder(sheet, s, Output(OutputMode::Window, Rgb{200, 100, 50}), '.', noReports),
               RebuildOutcome::Blank);
     sheet.release();
     EXPECT_EQ(image.pixel(3, 3), qRgb(200, 100, 50));
@@ -162,9 +164,8 @@ TEST(Page, EarlyStopAbortsThePrintJob) {
         {false, 0, RebuildOutcome::OffDesign, false, 0},
         {true, -1, RebuildOutcome::Drawn, true, 0},  // -1: keep the computed length
     };
-    setErrorReporter([](const std::string&) {});
-    setOffDesignNotifier([](const std::string&, const std::string&) {});
     for (const Case& c : cases) {
+        RecordingReporter reporter;
         DesignState s = computedDesign({}, "30", "45");
         s.InRange = c.inRange;
         if (c.ln >= 0) s.Ln = c.ln;
@@ -176,14 +177,14 @@ TEST(Page, EarlyStopAbortsThePrintJob) {
             QPdfWriter writer(&buffer);
             setA4(writer, 600);
             PainterTarget page(writer, [&aborts] { ++aborts; });
-            EXPECT_EQ(Rebuilder(page, s, OutputMode::Drawing, '.'), c.outcome);
+            EXPECT_EQ(Rebuilder(page, s, OutputMode::Drawing, '.', reporter), c.outcome);
             EXPECT_EQ(page.started(), c.started);
             EXPECT_EQ(page.finished(), c.outcome == RebuildOutcome::Drawn);
         }
         EXPECT_EQ(aborts, c.aborts);
+        EXPECT_EQ(reporter.offDesign, c.inRange ? 0 : 1);
+        EXPECT_EQ(reporter.errors.empty(), c.outcome != RebuildOutcome::Failed);
     }
-    setErrorReporter(nullptr);
-    setOffDesignNotifier(nullptr);
 }
 
 }  // namespace

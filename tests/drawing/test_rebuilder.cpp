@@ -12,17 +12,11 @@ namespace {
 // Collects what the drawing reports instead of showing message boxes.
 class Reports : public ::testing::Test {
   protected:
-    void SetUp() override {
-        setErrorReporter([this](const std::string& block) { errors.push_back(block); });
-        setOffDesignNotifier([this](const std::string& title, const std::string& text) {
-            offDesign.push_back(title + "|" + text);
-        });
+    std::string record(DesignState& s, Mode mode, char sep = '.', double fontPoints = 8.25) {
+        return test::record(s, mode, reporter, sep, fontPoints);
     }
-    void TearDown() override {
-        setErrorReporter(nullptr);
-        setOffDesignNotifier(nullptr);
-    }
-    std::vector<std::string> errors, offDesign;
+    RecordingReporter reporter;
+    const std::vector<std::string>& errors = reporter.errors;
 };
 
 std::vector<std::string> printed(const std::string& recording) {
@@ -51,10 +45,7 @@ TEST_F(Reports, OffDesignTouchesNothingInAnyMode) {
         EXPECT_EQ(s.AxisX, 7);
         EXPECT_EQ(s.EntryY, 7);
     }
-    const std::string message =
-        "Нерасчетный режим|Данные не попадают в экспериментальный диапазон. \r\n"
-        "Измените параметры ввода.";
-    EXPECT_EQ(offDesign, std::vector<std::string>(3, message));
+    EXPECT_EQ(reporter.offDesign, 3);
     EXPECT_TRUE(errors.empty());
 }
 

@@ -90,6 +90,14 @@ app_pid=$!
 # Start-up loads the file last.srd names.
 wait_for "the main window" 20 window_shown "${main_window}.*/start\.dat$"
 
+# The window takes the program's icon, at the sizes desktops ask for, once it has appeared.
+has_icon() {
+    local props
+    props=$(xprop -id "$(window "$main_window")" _NET_WM_ICON 2>/dev/null) || return 1
+    [[ $props == *"Icon (16 x 16)"* && $props == *"Icon (128 x 128)"* ]]
+}
+wait_for "the window icon" 10 has_icon
+
 # Esc, and Enter, in the About window close it and nothing else: the program goes on.
 for key in "Down Up Escape" Return; do
     focus "$main_window"

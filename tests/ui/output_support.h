@@ -13,6 +13,7 @@
 #include "example_design.h"
 #include "painter_target.h"
 #include "rebuilder.h"
+#include "recording_reporter.h"
 
 namespace tavro::test {
 
@@ -33,7 +34,8 @@ inline QImage drawnSheet(int width, int height) {
     DesignState s = exampleDesign();
     {
         PainterTarget sheet(image);
-        const RebuildOutcome outcome = Rebuilder(sheet, s, OutputMode::Window, '.');
+        FailOnReport noReports;
+        const RebuildOutcome outcome = Rebuilder(sheet, s, OutputMode::Window, '.', noReports);
         EXPECT_EQ(outcome, RebuildOutcome::Drawn);
     }
     return image;

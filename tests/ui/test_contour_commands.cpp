@@ -39,15 +39,7 @@ class ContourCommands : public ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         view.onEnter = [this](int row) { logic.Text1_GotFocus(row); };
         view.onLeave = [this](int row) { logic.Text1_LostFocus(row); };
-        setErrorReporter([](const std::string&) {});
-        setOffDesignNotifier([this](const std::string& title, const std::string& text) {
-            prompts.messageBox(text, title, Buttons::Ok, Icon::Critical);
-        });
         logic.Form_Load({});
-    }
-    void TearDown() override {
-        setErrorReporter(nullptr);
-        setOffDesignNotifier(nullptr);
     }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 

@@ -28,6 +28,9 @@ TEST(FileDialogs, OpenInTheDocumentsFolderOrAtHomeWithTheTypesSuffix) {
         {"/home/u/rev1.2/test", "jpg", "/home/u/rev1.2/test.jpg"},
         {"/opt/t/bin/MyRocket", "bmp", "/home/u/MyRocket.bmp"},
         {"/opt/t/bin/MyRocket", "jpg", "/home/u/MyRocket.jpg"},
+        // A relative name lies in the program's folder, whatever the working folder.
+        {"MyRocket", "bmp", "/home/u/MyRocket.bmp"},
+        {"sub/test.dat", "", "/opt/t/bin/sub/test.dat"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(dialogStart(c.initial, c.suffix, "/opt/t/bin", "/home/u"), c.start) << c.initial;

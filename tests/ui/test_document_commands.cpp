@@ -13,7 +13,6 @@
 #include "last_state.h"
 #include "main_logic.h"
 #include "params_file.h"
-#include "template_plan.h"
 
 namespace tavro {
 namespace {
@@ -44,13 +43,13 @@ class FakeOutput : public SheetOutput {
     bool hasPrinter() override { return printer; }
     int templatePages() override { return shape == TemplateShape::Half ? halfPages : pages; }
     void setTemplateShape(TemplateShape s) override { shape = s; }
-    bool previewPages(bool tmpl) override {
-        written.push_back(tmpl ? "preview template" : "preview drawing");
+    bool previewPages(OutputMode mode) override {
+        written.push_back("preview " + name(mode));
         return printAfterPreview;
     }
-    void printSheet(bool tmpl) override { written.push_back(tmpl ? "template" : "drawing"); }
-    bool printPdf(const std::string& path, bool tmpl, std::string& why) override {
-        written.push_back((tmpl ? "template pdf " : "drawing pdf ") + path);
+    void printSheet(OutputMode mode) override { written.push_back(name(mode)); }
+    bool printPdf(const std::string& path, OutputMode mode, std::string& why) override {
+        written.push_back(name(mode) + " pdf " + path);
         why = reason;
         return result == ExportResult::Written;
     }
@@ -62,6 +61,11 @@ class FakeOutput : public SheetOutput {
     TemplateShape shape = TemplateShape::Whole;
     bool printAfterPreview = true;
     std::vector<std::string> written;
+
+  private:
+    static std::string name(OutputMode mode) {
+        return mode == OutputMode::Template ? "template" : "drawing";
+    }
 };
 
 class Commands : public ::testing::Test {
@@ -78,10 +82,8 @@ class Commands : public ::testing::Test {
         ASSERT_TRUE(dir.isValid());
         view.onEnter = [this](int row) { logic.Text1_GotFocus(row); };
         view.onLeave = [this](int row) { logic.Text1_LostFocus(row); };
-        setErrorReporter([](const std::string&) {});
         start();
     }
-    void TearDown() override { setErrorReporter(nullptr); }
 
     std::string appDir() const { return dir.path().toStdString(); }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }

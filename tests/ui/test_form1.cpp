@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +17,6 @@
 #include <QTimer>
 
 #include "document_commands.h"
-#include "faults.h"
 #include "form1.h"
 #include "sheet_output.h"
 #include "sheet_widget.h"
@@ -40,7 +40,7 @@ struct Program {
     QTemporaryDir dir;
     DesignState state;
     Form1 form{state, dir.path().toStdString(), '.'};
-    QtSheetOutput output{state, dir.path().toStdString(), '.'};
+    QtSheetOutput output{state, dir.path().toStdString(), '.', form.prompts()};
     DocumentCommands commands{state, form, form.prompts(), &output, dir.path().toStdString(), '.'};
 
     Program() {
@@ -131,6 +131,28 @@ TEST(Form1Wiring, TheContourSubmenuIsTheTableOfFormats) {
     for (size_t i = 0; i < chosen.size(); ++i) EXPECT_EQ(chosen[i], &workshopFormats()[i]);
 }
 
+// The window's reports are its own message boxes, and starting it leaves the process's working
+// folder where it was.
+TEST(Form1Wiring, ReportsAreMessageBoxesAndTheWorkingFolderStays) {
+    const QString startedIn = QDir::currentPath();
+    Program p;
+    EXPECT_EQ(QDir::currentPath(), startedIn);
+    p.state.InRange = false;
+    QString seen;
+    closeNextMessageBox(seen);
+    p.form.redrawSheet();
+    EXPECT_EQ(seen, QString::fromUtf8("Нерасчетный режим|Данные не попадают в "
+                                      "экспериментальный диапазон. \nИзмените параметры ввода."));
+    p.state.InRange = true;
+    p.state.Ln = p.state.Ra = p.state.Rc = 1e-38f;
+    seen.clear();
+    closeNextMessageBox(seen);
+    p.form.redrawSheet();
+    EXPECT_TRUE(seen.startsWith(
+        QString::fromUtf8("Ошибка выполнения|Произошла непредвиденная ошибка в блоке ")))
+        << seen.toStdString();
+}
+
 TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     Program p;
     // A disabled item cannot be chosen by its shortcut.
@@ -211,7 +233,6 @@ int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
     tavro::substituteFonts();
     QApplication app(argc, argv);
-    tavro::setErrorReporter([](const std::string&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,7 @@
 #include "inputs.h"
 #include "output_support.h"
 #include "page_pixels.h"
+#include "recording_reporter.h"
 #include "sheet_output.h"
 #include "test_platform.h"
 
@@ -91,11 +93,7 @@ class PrintToPdf : public ::testing::TestWithParam<PrintCase> {
   protected:
     void SetUp() override {
         if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
-        setOffDesignNotifier(
-            [this](const std::string& title, const std::string&) { offDesign.push_back(title); });
     }
-    void TearDown() override { setOffDesignNotifier(nullptr); }
-    std::vector<std::string> offDesign;
 };
 
 // The print commands through to the file: a name is asked only for a page that can be drawn,
@@ -108,7 +106,7 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     const bool printable = state.InRange && *c.altitude;
     FakeView view;
     ScriptedPrompts prompts;
-    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    QtSheetOutput output(state, dir.path().toStdString(), '.', prompts);
     DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
     const std::string chosen =
         *c.chosen ? dir.filePath(QString::fromUtf8(c.chosen)).toStdString() : std::string();
@@ -117,7 +115,8 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     }
     if (printable) prompts.paths = {chosen};
     if (printable && *c.before) prompts.answers = {c.overwrite};
-    if (!*c.altitude) prompts.answers = {Answer::Ok};  // "Печатать нечего."
+    if (!*c.altitude) prompts.answers = {Answer::Ok};    // "Печатать нечего."
+    if (!state.InRange) prompts.answers = {Answer::Ok};  // "Нерасчетный режим"
     PreviewUser user;
     c.tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(user.pagesShown, std::vector<int>(printable ? 1 : 0, 1));
@@ -126,7 +125,9 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     if (printable) {
         EXPECT_EQ(prompts.dialogs[0].filter, "PDF (*.pdf)");
     }
-    EXPECT_EQ(offDesign, std::vector<std::string>(state.InRange ? 0 : 1, kOffDesignTitle));
+    const auto offDesign = std::count_if(prompts.boxes.begin(), prompts.boxes.end(),
+                                         [](const auto& b) { return b.title == kOffDesignTitle; });
+    EXPECT_EQ(offDesign, state.InRange ? 0 : 1);
     const QStringList left = QDir(dir.path()).entryList(QDir::Files);
     EXPECT_EQ(left.size(), c.pdf || *c.before ? 1 : 0) << left.join(' ').toStdString();
     if (c.pdf) {
@@ -157,7 +158,7 @@ TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
     DesignState state = exampleDesign();
     FakeView view;
     ScriptedPrompts prompts;
-    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    QtSheetOutput output(state, dir.path().toStdString(), '.', prompts);
     DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
     const std::pair<std::string, const char*> cases[] = {
         {"/dev/full", "Нет места на устройстве"},
@@ -187,14 +188,12 @@ TEST(PrintToPdfFailure, AnUnfinishedPageKeepsTheOlderFile) {
     ASSERT_TRUE(writeBytes(dir.filePath("old.pdf"), "old"));
     DesignState state = exampleDesign();
     state.Ln = state.Ra = state.Rc = 1e-38f;
-    std::vector<std::string> reports;
-    setErrorReporter([&](const std::string& block) { reports.push_back(block); });
-    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    RecordingReporter reporter;
+    QtSheetOutput output(state, dir.path().toStdString(), '.', reporter);
     std::string why;
-    EXPECT_FALSE(output.printPdf(dir.filePath("old.pdf").toStdString(), false, why));
-    setErrorReporter(nullptr);
+    EXPECT_FALSE(output.printPdf(dir.filePath("old.pdf").toStdString(), OutputMode::Drawing, why));
     EXPECT_EQ(why, "");
-    EXPECT_FALSE(reports.empty());
+    EXPECT_FALSE(reporter.errors.empty());
     EXPECT_EQ(readBytes(dir.filePath("old.pdf")), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
 }
@@ -214,7 +213,7 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     ASSERT_TRUE(state.InRange);
     FakeView view;
     ScriptedPrompts prompts;
-    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    QtSheetOutput output(state, dir.path().toStdString(), '.', prompts);
     DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
     const std::string pdf = dir.filePath("big.pdf").toStdString();
 
@@ -274,9 +273,10 @@ TEST_P(TemplatePdf, ContourIsFullSize) {
     DesignState state = exampleDesign(c.rc, c.qc);
     ASSERT_TRUE(state.InRange);
     const std::string pdf = dir.filePath("t.pdf").toStdString();
-    QtSheetOutput output(state, dir.path().toStdString(), '.');
+    FailOnReport noReports;
+    QtSheetOutput output(state, dir.path().toStdString(), '.', noReports);
     std::string why;
-    ASSERT_TRUE(output.printPdf(pdf, true, why)) << why;
+    ASSERT_TRUE(output.printPdf(pdf, OutputMode::Template, why)) << why;
 
     // The template's contour is a 0.2 mm stroke.
     const TemplateSize t = measureTemplate(pdf, 0.2);

@@ -53,7 +53,7 @@ struct Output {
     QImage sheet;
     QtSheetOutput output;
     explicit Output(const std::string& moduleDir, QSize size = QSize(560, 760))
-        : sheet(drawnSheet(size.width(), size.height())), output(state, moduleDir, '.') {
+        : sheet(drawnSheet(size.width(), size.height())), output(state, moduleDir, '.', prompts) {
         output.setSheet([this] { return &sheet; });
     }
 };

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "faults.h"
 #include "form1.h"
 #include "layout.h"
 #include "test_platform.h"
@@ -78,7 +77,6 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVRO_SMALL_SCREEN_CONFIG, 1);
     tavro::substituteFonts();
     QApplication app(argc, argv);
-    tavro::setErrorReporter([](const std::string&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
