@@ -36,7 +36,7 @@ std::string templatePagesQuestion(int pages) {
 std::string halfTemplateQuestion(int whole, int half) {
     return "Шаблон займет " + sheets(whole) +
            ", половина профиля (одна стенка и ось, вторая "
-           "половина зеркально) - " +
+           "половина зеркально) — " +
            sheets(half) + ".\r\nПечатать половину профиля?";
 }
 

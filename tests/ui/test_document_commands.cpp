@@ -640,7 +640,7 @@ TEST_F(Commands, ASeveralPageTemplateOffersTheHalfProfile) {
     }
     EXPECT_EQ(halfTemplateQuestion(6, 4),
               "Шаблон займет 6 листов, половина профиля (одна стенка и ось, вторая половина "
-              "зеркально) - 4 листа.\r\nПечатать половину профиля?");
+              "зеркально) — 4 листа.\r\nПечатать половину профиля?");
 }
 
 }  // namespace

@@ -228,9 +228,9 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     const std::string lead = "Шаблон займет ";
     ASSERT_EQ(prompts.boxes[0].text.rfind(lead, 0), 0u) << prompts.boxes[0].text;
     const int whole = std::atoi(prompts.boxes[0].text.c_str() + lead.size());
-    const size_t halfAt = prompts.boxes[0].text.find(") - ");
+    const size_t halfAt = prompts.boxes[0].text.find(") — ");
     ASSERT_NE(halfAt, std::string::npos);
-    const int half = std::atoi(prompts.boxes[0].text.c_str() + halfAt + 4);
+    const int half = std::atoi(prompts.boxes[0].text.c_str() + halfAt + std::string(") — ").size());
     EXPECT_EQ(prompts.boxes[0].text, halfTemplateQuestion(whole, half));
     EXPECT_LT(half, whole);
 
