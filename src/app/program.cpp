@@ -41,7 +41,9 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
         return 1;
     }
     substituteFonts();
+    FontConfigReader fontConfig;
     QApplication app(argc, argv);
+    fontConfig.finish();
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));

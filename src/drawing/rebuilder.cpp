@@ -116,7 +116,10 @@ TextSizes textSizes(DrawingTarget& t, const DesignState& s, const SheetArea& a) 
     TextSizes z;
     z.base = t.fontSize();
     z.title = fittingPoints(t, s.Title, z.base * kTitleFactor, a.width - 2 * a.margin);
-    z.note = fittingPoints(t, s.Note + "++", z.base * kLegendFactor, a.width - a.margin);
+    // No note, nothing to fit: measuring would only load a font the sheet does not draw with.
+    z.note = s.Note.empty()
+                 ? z.base * kLegendFactor
+                 : fittingPoints(t, s.Note + "++", z.base * kLegendFactor, a.width - a.margin);
     return z;
 }
 

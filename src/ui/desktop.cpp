@@ -7,6 +7,12 @@
 #include <QSvgRenderer>
 #include <QTranslator>
 
+#include <system_error>
+
+#ifdef TAVRO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace tavro {
 
 bool installQtTranslations(QCoreApplication& app) {
@@ -16,6 +22,25 @@ bool installQtTranslations(QCoreApplication& app) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return app.installTranslator(&qtbase);
+}
+
+FontConfigReader::FontConfigReader() {
+#ifdef TAVRO_HAVE_FONTCONFIG
+    // Qt's own FcInit then finds the configuration loaded (fontconfig loads it once however many
+    // threads ask); without a thread Qt reads it itself.
+    try {
+        thread_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+    }
+#endif
+}
+
+FontConfigReader::~FontConfigReader() {
+    finish();
+}
+
+void FontConfigReader::finish() {
+    if (thread_.joinable()) thread_.join();
 }
 
 QPixmap programIconPixmap(int side) {

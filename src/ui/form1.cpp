@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,8 +32,21 @@ namespace {
 
 const QColor kFormGrey(192, 192, 192);
 
+// A face the platform lacks is asked for under the name of its stand-in (substituteFonts): given
+// the missing name first, Qt would have fontconfig sort every installed font for its fallbacks,
+// per face and script, before it tries the stand-in it then draws with all the same.
+QString installedFace(const char* family) {
+    const QString name = QString::fromLatin1(family);
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(name, Qt::CaseInsensitive)) return name;
+    for (const QString& standIn : QFont::substitutes(name)) {
+        if (installed.contains(standIn, Qt::CaseInsensitive)) return standIn;
+    }
+    return name;
+}
+
 QFont face(const char* family, double points, bool bold) {
-    QFont f(QString::fromLatin1(family));
+    QFont f(installedFace(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "desktop.h"
 #include "document_commands.h"
 #include "form1.h"
 #include "sheet_output.h"
@@ -210,6 +213,37 @@ TEST(Form1Wiring, DoubleClickOnAStarredCaptionShowsItsHint) {
                              "высоты 120 км."));
 }
 
+// The rows draw with the very font that Qt's own substitution gives the face the window names,
+// whether they ask for that face or, where the platform lacks it, straight for its stand-in.
+TEST(Form1Wiring, RowsDrawWithTheFontTheirNamedFaceResolvesTo) {
+    Program p;
+    const struct {
+        const char* named;
+        double points;
+        bool bold;
+        const QWidget* widget;
+    } rows[] = {
+        {"MS Sans Serif", 12, true, p.form.label(kRowTitle)},
+        {"Arial", 12, false, p.form.field(kRowTitle)},
+        {"Arial", 9.75, false, p.form.label(kRowRkr)},
+        {"Arial", 9.75, true, p.form.label(kRowInputHeading)},
+        {"Courier", 12, true, p.form.field(kRowRkr)},
+        {"Arial", 9.75, false, p.form.field(kRowNote)},
+    };
+    for (const auto& r : rows) {
+        QFont named(QString::fromLatin1(r.named));
+        named.setPointSizeF(r.points);
+        named.setBold(r.bold);
+        const QFontInfo expected(named), actual(r.widget->font());
+        EXPECT_EQ(actual.family().toStdString(), expected.family().toStdString()) << r.named;
+        EXPECT_EQ(actual.styleName().toStdString(), expected.styleName().toStdString()) << r.named;
+        EXPECT_EQ(actual.pixelSize(), expected.pixelSize()) << r.named;
+        EXPECT_EQ(QFontMetricsF(r.widget->font()).horizontalAdvance(QStringLiteral("Rkr 0.1013")),
+                  QFontMetricsF(named).horizontalAdvance(QStringLiteral("Rkr 0.1013")))
+            << r.named;
+    }
+}
+
 TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
     Program p;
     typeText(p.focused(), QStringLiteral("Сопло№1 €中"));
@@ -232,7 +266,10 @@ TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
 int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
     tavro::substituteFonts();
+    // As the program starts: the font configuration read beside the display's set-up.
+    tavro::FontConfigReader fontConfig;
     QApplication app(argc, argv);
+    fontConfig.finish();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
