@@ -2,15 +2,19 @@
 #include "cli.h"
 #include "cli_output.h"
 
+#include <cerrno>
 #include <map>
+#include <new>
 #include <ostream>
 
 #include "cli_contour.h"
 #include "cli_docs.h"
+#include "cli_paths.h"
 #include "core.h"
 #include "design_state.h"
 #include "faults.h"
 #include "inputs.h"
+#include "safe_file.h"
 
 namespace tavro {
 namespace {
@@ -100,7 +104,7 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     const CoreOutcome outcome = sCore(state, fields, o.separator, reporter);
     const bool saved = saveDocument(o.docs, state, fields, err);
 
-    for (int r = 0; r < kRowCount; ++r) out << r << '\t' << fields.text(r) << '\n';
+    for (int r = 0; r < kRowCount; ++r) out << r << '\t' << escapedRowText(fields.text(r)) << '\n';
     switch (outcome) {
         case CoreOutcome::Ok:
             out << "outcome\tok\n";
@@ -122,6 +126,26 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
     return saved ? kExitError : kExitSaveFailed;
 }
 
+// Every file the command reads or writes, so that none replaces another.
+std::vector<NamedPath> namedPaths(const CalcOptions& o) {
+    std::vector<NamedPath> paths = {
+        {"open", o.docs.openPath}, {"--save", o.docs.savePath}, {"--record", o.output.record},
+        {"--png", o.output.png},   {"--pdf", o.output.pdf},
+    };
+    for (const auto& [format, path] : o.contour.files) paths.push_back({format->option, path});
+    return paths;
+}
+
+// The rows are the tool's answer: a pipe or disk that did not take them is a failed run.
+int checkedOutput(int status, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out.good()) return status;
+    const int error = errno;
+    err << "standard output: not written: " << systemReason(error != 0 ? error : EIO) << '\n';
+    return kExitSaveFailed;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -138,12 +162,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CalcOptions options;
     options.docs.open = args[0] == "open";
     options.check = !options.docs.open;  // Open computes without validation, as the window does
-    const std::string problem = parseCalc(args, options);
+    std::string problem = parseCalc(args, options);
+    if (problem.empty()) problem = samePathProblem(namedPaths(options));
     if (!problem.empty()) {
         err << problem << '\n' << fullUsage();
         return kExitUsage;
     }
-    return runCalc(options, out, err);
+    try {
+        return checkedOutput(runCalc(options, out, err), out, err);
+    } catch (const std::bad_alloc&) {
+        // A nozzle too large for this machine's memory: nothing half-made was written.
+        err << "not enough memory for this design's outputs\n";
+        return kExitSaveFailed;
+    }
 }
 
 }  // namespace tavro

@@ -27,6 +27,7 @@ const char* const kOutputUsage =
     "  --half                   the template as a half profile: one wall and the axis, to mirror\n"
     "  --page A4|A3|Letter      the paper of the PDF (A4 by default)\n"
     "  --landscape              the paper turned across (a template turns when that saves pages)\n"
+    "  --max-pages N            the most pages a template may take (200 by default)\n"
     "  --record FILE            the drawing operations of the window drawing, one a line\n";
 
 namespace {
@@ -44,6 +45,8 @@ void ensureGuiApplication() {
     (void)app;
 }
 
+constexpr int kLargestSide = 20000;  // pixels: a 1.6 GB picture in memory
+
 bool parseSize(const std::string& text, int& w, int& h) {
     const size_t x = text.find('x');
     if (x == std::string::npos) return false;
@@ -51,7 +54,7 @@ bool parseSize(const std::string& text, int& w, int& h) {
     const auto rw = std::from_chars(text.data(), text.data() + x, w);
     const auto rh = std::from_chars(text.data() + x + 1, end, h);
     return rw.ec == std::errc() && rw.ptr == text.data() + x && rh.ec == std::errc() &&
-           rh.ptr == end && w > 0 && h > 0 && w <= 20000 && h <= 20000;
+           rh.ptr == end && w > 0 && h > 0 && w <= kLargestSide && h <= kLargestSide;
 }
 
 // Every output goes through the same safe save as --save: a failure keeps the earlier file.
@@ -135,8 +138,16 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, Reporter& repo
         Output output(o.pdfMode);
         TemplatePlan plan;
         if (rulesOf(o.pdfMode).fullSize && state.InRange) {
-            plan = planForPaper(writer, state, kPageFontPoints, false,
-                                o.half ? TemplateShape::Half : TemplateShape::Whole);
+            // A mistyped size would print for minutes into a file nobody can use: the pages
+            // are counted before any is made.
+            const TemplateShape shape = o.half ? TemplateShape::Half : TemplateShape::Whole;
+            const int pages = planForPaper(writer, state, kPageFontPoints, true, shape).pageCount();
+            if (pages > o.maxPages) {
+                err << "the template takes " << pages << " pages, more than --max-pages "
+                    << o.maxPages << '\n';
+                return kExitUsage;
+            }
+            plan = planForPaper(writer, state, kPageFontPoints, false, shape);
             output.plan = &plan;
         }
         PainterTarget page(writer, {}, kPageFontPoints);
@@ -152,7 +163,7 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, Reporter& repo
 
 bool isOutputOption(const std::string& a) {
     return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record" ||
-           a == "--page" || a == "--landscape" || a == "--half";
+           a == "--page" || a == "--landscape" || a == "--max-pages" || a == "--half";
 }
 
 std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
@@ -177,8 +188,14 @@ std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, O
     } else if (a == "--page") {
         if (v != "A4" && v != "A3" && v != "Letter") return "bad page " + v + " (A4, A3 or Letter)";
         o.paper = v;
+    } else if (a == "--max-pages") {
+        const char* end = v.data() + v.size();
+        const auto r = std::from_chars(v.data(), end, o.maxPages);
+        if (r.ec != std::errc() || r.ptr != end || o.maxPages < 1)
+            return "bad page count " + v + " (a whole number from 1 expected)";
     } else if (!parseSize(v, o.width, o.height)) {
-        return "bad size " + v + " (WxH expected)";
+        return "bad size " + v + " (WxH expected, each from 1 to " + std::to_string(kLargestSide) +
+               " pixels)";
     }
     return "";
 }

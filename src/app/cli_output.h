@@ -17,6 +17,7 @@ struct OutputOptions {
     bool half = false;                         // the template as a half profile
     std::string paper = "A4";                  // A4, A3 or Letter
     bool landscape = false;
+    int maxPages = 200;  // a template of more pages is refused
     bool any() const { return !png.empty() || !pdf.empty() || !record.empty(); }
 };
 

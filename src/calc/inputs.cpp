@@ -3,6 +3,7 @@
 
 #include <array>
 #include <limits>
+#include <utility>
 
 #include "faults.h"
 #include "number_text.h"
@@ -68,7 +69,7 @@ std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float /
     }
     if (!(Pk >= 0.5f && Pk <= 30)) {
         row = kRowPk;
-        return "Задайте давление в камере сгоранияы в пределах 0.5-30.0 МПа.";
+        return "Задайте давление в камере сгорания в пределах 0.5-30.0 МПа.";
     }
     if (!(H >= 0 && H <= 150000)) {
         row = kRowH;
@@ -85,7 +86,21 @@ std::string CheckEntries(const DesignState& s, const Fields& fields, int& row) {
         if (!storeNumber(unused, fields.text(r)))
             values[r - kRowRkr] = std::numeric_limits<float>::quiet_NaN();
     }
-    return CheckInputs(values[0], values[1], values[2], values[3], values[4], s.Rc, s.Qc, row);
+    const std::string message =
+        CheckInputs(values[0], values[1], values[2], values[3], values[4], s.Rc, s.Qc, row);
+    if (!message.empty()) return message;
+    // The options are clamped, never rejected; a text that holds no single value is neither.
+    const std::pair<int, const char*> options[] = {
+        {kRowRc, "Радиус конфузора задан неверно."},
+        {kRowQc, "Угол входа задан неверно."},
+    };
+    for (const auto& [r, text] : options) {
+        float unused = 0;
+        if (storeNumber(unused, fields.text(r))) continue;
+        row = r;
+        return text;
+    }
+    return "";
 }
 
 bool storeNumber(float& target, const std::string& text) {
@@ -93,6 +108,9 @@ bool storeNumber(float& target, const std::string& text) {
         target = single(readNumber(text));
         return true;
     } catch (const CalcFault&) {
+        // No number, as a text without one: the value an earlier text left must not be
+        // computed in its place.
+        target = 0;
         return false;
     }
 }

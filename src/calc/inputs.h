@@ -12,12 +12,13 @@ namespace tavro {
 std::string CheckInputs(float Rkr, float Qa, float k, float Pk, float H, float Rc, float Qc,
                         int& row);
 
-// CheckInputs at the compute command: an input row whose text holds a number beyond single
-// precision never reached its design value, so it is rejected with that row's message.
+// CheckInputs at the compute command: an input row whose text holds no single value (beyond
+// single precision, or two decimal separators) never reached its design value, so it is rejected
+// with that row's message; rows 8 and 9 likewise, after rows 2 to 6.
 std::string CheckEntries(const DesignState& state, const Fields& fields, int& row);
 
-// Stores a number read by the field rule. A number beyond single precision leaves the value as
-// it was and returns false.
+// Stores a number read by the field rule. A text that holds no single value stores 0, as a text
+// without a number does, and returns false.
 bool storeNumber(float& target, const std::string& text);
 
 // Writes the design value(s) of one row from the field texts, as leaving a changed field does:

@@ -169,7 +169,12 @@ double readNumber(const std::string& text) {
         if (s[i] != '0') nonZeroSeen = true;
         if (nonZeroSeen) ++intDigits;
     }
-    if (i < s.size() && s[i] == '.') {
+    // A Russian user types a decimal comma, and the program shows one: both are the point.
+    const auto isSeparator = [&s](size_t at) {
+        return at < s.size() && (s[at] == '.' || s[at] == ',');
+    };
+    const bool fraction = isSeparator(i);
+    if (fraction) {
         num.push_back('.');
         for (++i; i < s.size() && isDigit(s[i]); ++i) {
             num.push_back(s[i]);
@@ -178,6 +183,9 @@ double readNumber(const std::string& text) {
             if (!nonZeroSeen) ++leadingFractionZeros;
         }
     }
+    // "1.2.3" or "1,5.2" is no number the user meant: reading the first part would compute
+    // something other than what is shown.
+    if (fraction && isSeparator(i)) throw CalcFault("two decimal separators");
     if (!anyDigit || !nonZeroSeen) return 0;
     long exponent = 0;
     if (i + 1 < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {

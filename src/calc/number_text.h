@@ -6,8 +6,9 @@
 namespace tavro {
 
 // The number rule of the fields: blanks, tabs and line feeds are dropped, then a leading
-// decimal number ("." only, optional E/D exponent) or an &H/&O integer is read; anything else
-// reads as 0. Throws CalcFault when the number is too large for a double.
+// decimal number ("." or "," as the point, optional E/D exponent) or an &H/&O integer is read;
+// anything else reads as 0. Throws CalcFault when the number is too large for a double, and
+// when a second decimal separator follows the fraction ("1.2.3").
 double readNumber(const std::string& text);
 
 // A single value in a fixed number of decimals ("0.00", "0.0000"): the value's 7-significant-

@@ -64,6 +64,17 @@ const char* rowName(const Piece& p) {
 
 }  // namespace
 
+double stationRows(const Contour& contour, double step) {
+    if (step > 0) step = std::fmax(step, 1e-3);
+    double rows = 1;
+    // Every piece's wall runs one way along the axis and one way in radius: its rows are at
+    // most its axial and its radial run over the step.
+    for (const Piece& p : contour.pieces)
+        rows +=
+            1 + (step > 0 ? ((p.end.x - p.start.x) + std::fabs(p.end.y - p.start.y)) / step : 0);
+    return rows;
+}
+
 std::string stationTable(const Contour& contour, double step, char decimalSeparator) {
     Table table(contour.length, decimalSeparator);
     if (step > 0) step = std::fmax(step, 1e-3);  // finer than the table's decimals says nothing

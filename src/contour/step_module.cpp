@@ -33,15 +33,15 @@ StepEntry loadEntry(std::string& why) {
         void* module = ::dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
             const char* error = ::dlerror();
-            why = error ? error : place + " cannot be loaded";
+            why = error ? error : "модуль STEP " + place + " не загружается";
             return nullptr;
         }
         if (auto* entry = reinterpret_cast<StepEntry>(::dlsym(module, "tavroContourStep")))
             return entry;
-        why = place + " has no STEP writer";
+        why = "в модуле " + place + " нет записи STEP";
         return nullptr;
     }
-    why = std::string("the STEP module ") + kModule + " is missing beside the program";
+    why = std::string("нет модуля STEP ") + kModule + " рядом с программой";
     return nullptr;
 }
 
@@ -56,7 +56,7 @@ std::string contourStep(const Contour& contour, const std::string& asciiTitle, s
         return bytes;
     }
     if (!entry(contour, passageStart(contour), asciiTitle.c_str(), bytes)) {
-        if (why) *why = "Open CASCADE could not make the solid";
+        if (why) *why = "Open CASCADE не смог построить тело сопла";
         bytes.clear();
     }
     return bytes;

@@ -14,26 +14,34 @@ namespace {
 // so that a facet's middle stays within their sum of the true surface.
 constexpr double kHalfChordError = 0.005;
 
-// Segments of an arc of this radius and sweep whose chords stay within the error.
-int arcSegments(double radius, double sweep) {
-    const double step = 2 * std::acos(std::max(-1.0, 1 - kHalfChordError / radius));
-    return std::max(1, static_cast<int>(std::ceil(sweep / step)));
+// Segments of a piece whose chords stay within the error; counted in double, so that a nozzle
+// too large to be made is measured before anything is.
+double segmentsOf(const Piece& p) {
+    if (p.kind == PieceKind::InletFillet || p.kind == PieceKind::OutletFillet) {
+        const double step = 2 * std::acos(std::max(-1.0, 1 - kHalfChordError / p.radius));
+        return std::max(1.0, std::ceil(sweepOf(p) / step));
+    }
+    if (p.kind == PieceKind::Supersonic) {
+        // A quadratic's part of parameter length h departs from its chord by at most
+        // |S - 2P + E| h^2 / 4.
+        const double bend = std::hypot(p.start.x - 2 * p.control.x + p.end.x,
+                                       p.start.y - 2 * p.control.y + p.end.y);
+        return std::max(1.0, std::ceil(std::sqrt(bend / (4 * kHalfChordError))));
+    }
+    return 1;
+}
+
+// Facets around the axis: at least 256 keep the volume of a small nozzle within 0.01 % of its
+// own.
+double facetsAround(const Contour& contour) {
+    return std::max(256.0, std::ceil(kPi / std::acos(1 - kHalfChordError / widestRadius(contour))));
 }
 
 // The wall as (axial position, radius) vertices with every chord within the error.
 std::vector<Point> profile(const Contour& contour) {
     std::vector<Point> v{contour.pieces.front().start};
     for (const Piece& p : contour.pieces) {
-        int n = 1;
-        if (p.kind == PieceKind::InletFillet || p.kind == PieceKind::OutletFillet) {
-            n = arcSegments(p.radius, sweepOf(p));
-        } else if (p.kind == PieceKind::Supersonic) {
-            // A quadratic's part of parameter length h departs from its chord by at most
-            // |S - 2P + E| h^2 / 4.
-            const double bend = std::hypot(p.start.x - 2 * p.control.x + p.end.x,
-                                           p.start.y - 2 * p.control.y + p.end.y);
-            n = std::max(1, static_cast<int>(std::ceil(std::sqrt(bend / (4 * kHalfChordError)))));
-        }
+        const int n = static_cast<int>(segmentsOf(p));
         for (int i = 1; i <= n; ++i) v.push_back(pointOn(p, static_cast<double>(i) / n));
     }
     return v;
@@ -105,15 +113,19 @@ std::string headerOf(const Contour& contour, const DesignNotes& notes) {
 
 }  // namespace
 
+double stlSize(const Contour& contour) {
+    double vertices = 1;
+    for (const Piece& p : contour.pieces) vertices += segmentsOf(p);
+    // Two facets per band and around, and the two caps: one band per vertex at most.
+    return 84 + 50 * 2 * facetsAround(contour) * vertices;
+}
+
 std::vector<std::uint8_t> contourStl(const Contour& contour, const DesignNotes& notes) {
     std::vector<Point> wall = profile(contour);
     // A flat entrance face belongs to the metal, not to the passage: the passage starts where
     // the wall leaves the entrance plane.
     while (wall.size() > 2 && !(wall[1].x > wall[0].x)) wall.erase(wall.begin());
-    const double widest = widestRadius(contour);
-    // At least 256 facets around keep the volume of a small nozzle within 0.01 % of its own.
-    const int around =
-        std::max(256, static_cast<int>(std::ceil(kPi / std::acos(1 - kHalfChordError / widest))));
+    const int around = static_cast<int>(facetsAround(contour));
 
     // Every ring of the wall shares the same angles, so neighbouring facets meet in identical
     // vertices and the solid closes exactly.

@@ -46,11 +46,15 @@ std::string contourSvg(const Contour& contour, const DesignNotes& notes);
 // a closed solid whose facets stay within 0.01 mm of the true surface. Its 80-byte header
 // carries the title and main dimensions in ASCII.
 std::vector<std::uint8_t> contourStl(const Contour& contour, const DesignNotes& notes);
+// The size in bytes that contourStl would make, at most a few facets over, without making it.
+double stlSize(const Contour& contour);
 
 // UTF-8 CSV with a byte-order mark: a row wherever the wall has moved `step` mm along the axis
 // or in radius since the last row, plus every joint and the throat; distances from both faces,
 // radius, diameter and piece, three decimals. A flat entrance face is a piece of its own.
 // Columns are separated by ";" when the decimal separator is a comma, else by ",".
 std::string stationTable(const Contour& contour, double step, char decimalSeparator);
+// The rows that stationTable would make (at most one or two over), without making them.
+double stationRows(const Contour& contour, double step);
 
 }  // namespace tavro

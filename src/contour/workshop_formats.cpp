@@ -17,7 +17,19 @@ std::string svg(const Contour& contour, const WorkshopJob& job) {
     return contourSvg(contour, notesOf(job.design));
 }
 
+// A huge nozzle's solid or table would exhaust the memory and the disk before it is made.
+constexpr double kLargestStl = 2.0 * 1024 * 1024 * 1024;
+constexpr double kMostStations = 10e6;
+
+std::string refused(const WorkshopJob& job, const char* why) {
+    if (job.why) *job.why = why;
+    return {};
+}
+
 std::string stl(const Contour& contour, const WorkshopJob& job) {
+    if (stlSize(contour) > kLargestStl)
+        return refused(job,
+                       "Модель STL заняла бы более 2 ГБ: сопло слишком велико для этого формата");
     const std::vector<std::uint8_t> bytes = contourStl(contour, notesOf(job.design));
     return {bytes.begin(), bytes.end()};
 }
@@ -29,6 +41,8 @@ std::string step(const Contour& contour, const WorkshopJob& job) {
 #endif
 
 std::string stations(const Contour& contour, const WorkshopJob& job) {
+    if (stationRows(contour, job.step) > kMostStations)
+        return refused(job, "Таблица заняла бы более 10 миллионов строк: задайте шаг крупнее");
     return stationTable(contour, job.step, job.decimalSeparator);
 }
 

@@ -15,9 +15,9 @@ ContourSave SaveContourFile(const std::string& path, const WorkshopFormat& forma
     if (!contour) return ContourSave::OffDesign;
     std::string failure;
     const std::string bytes = format.write(*contour, {design, step, decimalSeparator, &failure});
-    // Only the solid modeller can fail to make its file; it then leaves no file behind either.
+    // A file too large to make, or a solid the modeller cannot make, leaves no file behind.
     if (bytes.empty()) {
-        if (why) *why = std::string(format.name) + ": " + failure;
+        if (why) *why = failure;
         return ContourSave::Failed;
     }
     return replaceFile(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), why)

@@ -86,6 +86,7 @@ std::string failedWriteText(const std::string& failed, const std::string& path,
 
 void DocumentCommands::markSaved() {
     markClean(s_, view_);
+    afterClear_ = false;
     view_.setWindowCaption(windowCaption(s_.DocumentPath));
     prompts_.confirmSaved();
 }
@@ -133,7 +134,7 @@ DocumentCommands::SaveStep DocumentCommands::saveChanges(SaveTarget target) {
             return SaveStep::Stop;
     }
     std::string path = s_.DocumentPath;
-    if (target == SaveTarget::AskName || path.empty()) {
+    if (target == SaveTarget::AskName || path.empty() || afterClear_) {
         switch (chooseSaveName(prompts_, kDataFilter, s_.DocumentPath, path)) {
             case NameChoice::DialogCancelled:
                 return SaveStep::DialogCancelled;
@@ -170,6 +171,7 @@ void DocumentCommands::mnuFileOpen_Click() {
     }
     s_.DocumentPath = chosen;
     markClean(s_, view_);
+    afterClear_ = false;
     view_.setWindowCaption(windowCaption(s_.DocumentPath));
     s_.InRange = true;
     const CoreOutcome outcome = computeDesign(s_, view_, sep_, prompts_);
@@ -182,7 +184,8 @@ void DocumentCommands::mnuFileOpen_Click() {
 void DocumentCommands::mnuFileSave_Click() {
     takeFieldTexts();
     const std::string previous = s_.DocumentPath;
-    if (s_.DocumentPath.empty()) {
+    // A cleared sheet is a new design: it never silently replaces the file of the last one.
+    if (s_.DocumentPath.empty() || afterClear_) {
         std::string chosen;
         if (chooseSaveName(prompts_, kDataFilter, "", chosen) != NameChoice::Accepted) return;
         s_.DocumentPath = chosen;
@@ -231,6 +234,8 @@ void DocumentCommands::mnuEditCls_Click() {
         view_.eraseSheet();
         for (int r = 0; r < kRowCount; ++r) view_.setText(r, "");
         clearDesign(s_);
+        s_.InRange = true;
+        afterClear_ = true;
         markClean(s_, view_, true);
     } catch (const CalcFault&) {
         prompts_.reportError("mnuEditCls_Click");
@@ -238,11 +243,13 @@ void DocumentCommands::mnuEditCls_Click() {
 }
 
 void DocumentCommands::mnuEditRestore_Click() {
-    if (s_.Modified && prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
-                                           "Восстановление последнего сохранения", Buttons::YesNo,
-                                           Icon::Exclamation) != Answer::Yes) {
+    if (s_.Modified &&
+        prompts_.messageBox("Изменения будут утеряны! \r\nПродолжить?",
+                            "Восстановление последнего сохранения", Buttons::YesNoDefaultNo,
+                            Icon::Exclamation) != Answer::Yes) {
         return;
     }
+    afterClear_ = false;
     for (int r = 0; r < kRowCount; ++r) {
         view_.setText(r, s_.SavedFields[static_cast<size_t>(r)].text);
     }
@@ -339,11 +346,19 @@ void DocumentCommands::print(OutputMode mode) {
         output_->printSheet(mode);
         return;
     }
-    // No printer on this machine: the page goes to a PDF file the user names.
+    // No printer on this machine: the user is told so and may keep the pages as a PDF, named
+    // after the document.
+    if (prompts_.messageBox("Принтер не найден.\r\nСохранить листы в файл PDF?", "Печать",
+                            Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
     std::string path;
-    if (chooseSaveName(prompts_, kPdfFilter, "", path) != NameChoice::Accepted) return;
+    if (chooseSaveName(prompts_, kPdfFilter, PictureBaseName(s_.DocumentPath, appDir_) + ".pdf",
+                       path) != NameChoice::Accepted)
+        return;
     std::string why;
-    if (!output_->printPdf(path, mode, why) && !why.empty()) {
+    if (output_->printPdf(path, mode, why)) {
+        prompts_.confirmSaved();
+    } else if (!why.empty()) {
         prompts_.messageBox(failedWriteText("Печать в файл PDF не удалась", path, why),
                             "Ошибка печати", Buttons::Ok, Icon::Exclamation);
     }

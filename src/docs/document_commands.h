@@ -85,6 +85,8 @@ class DocumentCommands {
     SheetOutput* output_;
     std::string appDir_;
     char sep_;
+    // Cleared since the document was last opened, saved or restored: Save asks for a name.
+    bool afterClear_ = false;
 };
 
 }  // namespace tavro

@@ -101,7 +101,8 @@ class SheetOutput {
     // Shows the pages of the printed drawing or the full-size template as they will be
     // printed; true when the user asks to print them.
     virtual bool previewPages(OutputMode mode) = 0;
-    // Prints them on the default printer.
+    // Prints them on the printer, paper and copies the user chooses in the printer dialog;
+    // nothing when the dialog is cancelled.
     virtual void printSheet(OutputMode mode) = 0;
     // Prints to a PDF file, which replaces an earlier one only when the page is complete.
     // False when nothing was written: why holds the reason of a failed write, and is empty

@@ -20,7 +20,7 @@ namespace {
 // clang-format off
 constexpr OutputRules kRules[] = {
     // units            fullSize dimensions contourWidth margin scaleBar
-    {kScaleUser,        false,   true,      2,           1,     false},  // Window
+    {kScaleUser,        false,   true,      2,           2,     false},  // Window
     {kScaleMillimetres, false,   true,      10,          0.25,  true},   // Drawing
     {kScaleMillimetres, true,    false,     2,           0.25,  false},  // Template
 };
@@ -183,9 +183,10 @@ RebuildOutcome rebuild(DrawingTarget& target, DesignState& s, const Output& outp
     s.AxisX = single(area.width / 2.0);
     area.height = target.scaleHeight();
     s.EntryY = single(area.height * 0.2);
-    // Ink stays off the sheet's outermost pixels, and on paper half the thickest stroke from
-    // the edge of the printable area.
+    // Ink keeps two pixels from the sheet's edges, a thick stroke with its edge; on paper it
+    // keeps half the thickest stroke from the edge of the printable area.
     area.margin = rules.margin;
+    area.inkPerWidth = rules.paper() ? 0 : 0.5;
     const double axisX = s.AxisX, entryY = s.EntryY;
     const TextSizes sizes = textSizes(target, s, area);
     if (!rules.fullSize) scale = fittedScale(target, s, scale, output.mode, area, sizes, sep);

@@ -23,13 +23,13 @@ SegmentTarget::SegmentTarget(DrawingTarget& sheet, double width, double height,
 
 void SegmentTarget::line(float x1, float y1, float x2, float y2, Rgb, bool box) {
     if (!box) {
-        strokes.push_back({x1, y1, x2, y2});
+        stroke({x1, y1, x2, y2});
         return;
     }
-    strokes.push_back({x1, y1, x2, y1});
-    strokes.push_back({x2, y1, x2, y2});
-    strokes.push_back({x2, y2, x1, y2});
-    strokes.push_back({x1, y2, x1, y1});
+    stroke({x1, y1, x2, y1});
+    stroke({x2, y1, x2, y2});
+    stroke({x2, y2, x1, y2});
+    stroke({x1, y2, x1, y1});
 }
 
 void SegmentTarget::circle(float x, float y, float radius, Rgb, float start, float end) {
@@ -41,7 +41,7 @@ void SegmentTarget::circle(float x, float y, float radius, Rgb, float start, flo
     for (int i = 1; i <= chords; ++i) {
         const double a = start + span * i / chords;
         const double qx = x + radius * std::cos(a), qy = y - radius * std::sin(a);
-        strokes.push_back({px, py, qx, qy});
+        stroke({px, py, qx, qy});
         px = qx;
         py = qy;
     }

@@ -24,6 +24,7 @@ class SegmentTarget : public DrawingTarget {
     SegmentTarget(DrawingTarget& sheet, double width, double height, MeasuredTexts& measured);
 
     std::vector<Segment> strokes;
+    std::vector<int> widths;  // the drawing width of each stroke
     std::vector<Box> texts;
 
     void setScaleMode(int) override {}
@@ -32,7 +33,7 @@ class SegmentTarget : public DrawingTarget {
     void cls() override { x_ = y_ = 0; }
     void setBackColor(Rgb) override { cls(); }
     void setForeColor(Rgb) override {}
-    void setDrawWidth(int) override {}
+    void setDrawWidth(int width) override { drawWidth_ = width; }
     void setDrawStyle(int) override {}
     void line(float x1, float y1, float x2, float y2, Rgb colour, bool box) override;
     void circle(float x, float y, float radius, Rgb colour, float start, float end) override;
@@ -50,12 +51,17 @@ class SegmentTarget : public DrawingTarget {
 
   private:
     TextExtent measure(const std::string& text) { return measureText(text, points_); }
+    void stroke(const Segment& s) {
+        strokes.push_back(s);
+        widths.push_back(drawWidth_);
+    }
 
     DrawingTarget* sheet_ = nullptr;
     MeasuredTexts* measured_ = nullptr;
     double width_ = 0, height_ = 0;
     double points_ = 0;
     double x_ = 0, y_ = 0;
+    int drawWidth_ = 1;
 };
 
 }  // namespace tavro

@@ -23,9 +23,13 @@ bool overlaps(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-bool covered(const SegmentTarget& c, const Box& inside, const std::vector<Box>& clear) {
-    for (const Segment& s : c.strokes) {
-        if (!contains(inside, s.x1, s.y1) || !contains(inside, s.x2, s.y2)) return false;
+bool covered(const SegmentTarget& c, const Box& inside, double inkPerWidth,
+             const std::vector<Box>& clear) {
+    for (size_t i = 0; i < c.strokes.size(); ++i) {
+        const Segment& s = c.strokes[i];
+        const double r = inkPerWidth * c.widths[i];
+        const Box ink{inside.left + r, inside.top + r, inside.right - r, inside.bottom - r};
+        if (!contains(ink, s.x1, s.y1) || !contains(ink, s.x2, s.y2)) return false;
         for (const Box& b : clear)
             if (segmentMeetsBox(s, b)) return false;
     }
@@ -75,7 +79,7 @@ float fitScale(DrawingTarget& sheet, float scale, const SheetArea& area, const S
         } catch (const CalcFault&) {
             return false;
         }
-        return covered(stand, inside, keepClear);
+        return covered(stand, inside, area.inkPerWidth, keepClear);
     };
     if (!(scale > 0) || fits(scale)) return scale;
 

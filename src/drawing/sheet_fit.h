@@ -32,6 +32,9 @@ using ClearBoxes = std::function<std::vector<Box>(float scale)>;
 // The sheet the drawing must stay on: its extent and the margin kept from its edges.
 struct SheetArea {
     double width = 0, height = 0, margin = 0;
+    // How far a stroke's ink reaches beside its line, per unit of its draw width: on screen a
+    // thick stroke must keep the margin with its edge, not only its middle.
+    double inkPerWidth = 0;
 };
 
 // The given scale when the drawing made at it stays on the sheet and clear of the boxes;

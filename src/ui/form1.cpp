@@ -16,6 +16,7 @@
 
 #include "cp1251_validator.h"
 #include "document_commands.h"
+#include "frame_extents.h"
 #include "last_state.h"
 #include "layout.h"
 #include "painter_target.h"
@@ -127,7 +128,13 @@ void Form1::buildRows() {
         } else if (r != kRowNote) {
             f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        connect(f, &QLineEdit::textChanged, this, [this, r] { fitField(r); });
+        connect(f, &QLineEdit::textChanged, this, [this, r] {
+            if (isResult(r)) {
+                fitResults();
+            } else {
+                fitField(r);
+            }
+        });
         if (isResult(r)) {
             f->setReadOnly(true);
             f->setFocusPolicy(Qt::ClickFocus);  // focusable by mouse, never by Tab
@@ -227,6 +234,9 @@ void Form1::Form_Load() {
         return LoadParams(pathInAppDir(appDir_, path), state_, *this);
     };
     logic_.Form_Load(docs);
+    // The frame is part of the window's size on the screen: known now, the window is laid out
+    // once and never moves when the window manager frames it.
+    frame_ = windowManagerFrame();
     applyLayout();
     // SetCaptions
     for (int r = 0; r < kRowCount; ++r) {
@@ -237,12 +247,44 @@ void Form1::Form_Load() {
     fitTexts();
 }
 
+// A column of captions in several sizes reads as a mistake: the rows' captions share the
+// largest size at which every one fits. The title's caption is a heading of its own.
 void Form1::fitTexts() {
+    double points = captionFont(kRowRkr).pointSizeF();
+    for (int r = kRowInputHeading; r < kRowCount; ++r) {
+        const QLabel* lab = label(r);
+        points =
+            std::min(points, fittingFont(captionFont(r), lab->text(), lab->size()).pointSizeF());
+    }
     for (int r = 0; r < kRowCount; ++r) {
         QLabel* lab = label(r);
-        fitInto(lab, captionFits_[static_cast<size_t>(r)], captionFont(r), lab->text(),
-                lab->size());
-        fitField(r);
+        if (r == kRowTitle) {
+            fitInto(lab, captionFits_[kRowTitle], captionFont(r), lab->text(), lab->size());
+        } else {
+            QFont f = captionFont(r);
+            f.setPointSizeF(points);
+            if (lab->font() != f) lab->setFont(f);
+        }
+        if (!isResult(r)) fitField(r);
+    }
+    fitResults();
+}
+
+// The results are read as one column too: one size for all of them.
+void Form1::fitResults() {
+    if (!laidOut_) return;
+    double points = fieldFont(kRowPa).pointSizeF();
+    for (int r = kRowPa; r <= kRowLn; ++r) {
+        const QLineEdit* f = field(r);
+        points = std::min(
+            points,
+            fittingFont(fieldFont(r), f->text(), lineEditTextBox(*f, f->size())).pointSizeF());
+    }
+    for (int r = kRowPa; r <= kRowLn; ++r) {
+        QFont f = fieldFont(r);
+        f.setPointSizeF(points);
+        // Each result written refits the column: a font that stays is not set again.
+        if (field(r)->font() != f) field(r)->setFont(f);
     }
 }
 
@@ -436,6 +478,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
             if (code == 0) break;
             const bool onButton = watched == Command1_;
+            // An edit still in its field is a change that Esc asks about.
+            if (code == kKeyEscape) takeFocusedEdit();
             logic_.Form_KeyDown(code);
             if (onButton && code == kKeyEnter) Command1_->click();
             return true;
@@ -471,6 +515,7 @@ bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int code = keyCode(static_cast<QKeyEvent*>(event)->key());
         if (code != 0) {
+            if (code == kKeyEscape) takeFocusedEdit();
             logic_.Form_KeyDown(code);
             return true;
         }
@@ -485,7 +530,9 @@ void Form1::runActivate() {
     // A window manager's frame is known once the window is shown: the frame, not only the
     // inside, is laid out to the screen. The drawing below is made on the new sheet.
     const QSize frame = frameGeometry().size() - size();
-    if (frame != frame_ && frame.width() >= 0 && frame.height() >= 0) {
+    // Before the window manager has framed the window no frame shows yet: the one it was
+    // asked for stays. A frame it draws otherwise than it said still counts.
+    if (frame != frame_ && frame.width() >= 0 && frame.height() >= 0 && !frame.isNull()) {
         frame_ = frame;
         applyLayout();
         fitTexts();
@@ -541,6 +588,7 @@ void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& ou
     m.clear = [&c] { c.mnuEditCls_Click(); };
     m.restore = [&c] { c.mnuEditRestore_Click(); };
     form.onClose = [&c] { return c.Form_Unload(); };
+    form.logic().setExitCommand([&c] { c.mnuFileExit_Click(); });
     output.setSheet(
         [&form]() -> QImage* { return form.sheet() ? &form.sheet()->image() : nullptr; });
 }

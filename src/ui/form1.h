@@ -88,6 +88,7 @@ class Form1 : public QMainWindow, public View {
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
     void fitField(int row);
+    void fitResults();
     // The text and box a caption or field was last fitted to: the same pair fits the same way
     // and is not measured again.
     struct Fitted {

@@ -90,7 +90,12 @@ void MainLogic::Text1_LostFocus(int row) {
 
 void MainLogic::Form_KeyDown(int key) {
     if (key == kKeyEscape) {
-        prompts_.endProgram();
+        // The quick exit never throws work away unasked.
+        if (s_.Modified && exitCommand_) {
+            exitCommand_();
+        } else {
+            prompts_.endProgram();
+        }
         return;
     }
     if (key != kKeyEnter && key != kKeyDown && key != kKeyUp) return;
@@ -99,6 +104,9 @@ void MainLogic::Form_KeyDown(int key) {
 }
 
 void MainLogic::Command1_Click() {
+    // The fields are the inputs: an entry angle that the last calculation replaced is a
+    // result for its drawing, and field 9 still shows the angle the user typed.
+    loadDesignValues(s_, view_);
     int row = s_.CurrentField;
     const std::string message = CheckEntries(s_, view_, row);
     if (!message.empty()) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core.h"
 #include "design_state.h"
@@ -42,6 +43,8 @@ class MainLogic {
 
     // Runs the core calculation; a fault is reported through the prompts.
     CoreOutcome compute();
+    // The orderly exit with its save question, which Esc takes when there are unsaved changes.
+    void setExitCommand(std::function<void()> exit) { exitCommand_ = std::move(exit); }
     char decimalSeparator() const { return sep_; }
 
   private:
@@ -49,6 +52,7 @@ class MainLogic {
     View& view_;
     Prompts& prompts_;
     char sep_;
+    std::function<void()> exitCommand_;
 };
 
 }  // namespace tavro

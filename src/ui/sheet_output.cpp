@@ -12,6 +12,7 @@
 #include <QImageWriter>
 #include <QLibrary>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -76,7 +77,7 @@ ExportResult QtSheetOutput::saveSheetJpeg(const std::string& path, std::string& 
     // by an older file of that name, and a failed export leaves the older file as it was.
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        why = scratch.errorString().toStdString();
+        why = "Не удалось создать временный каталог";
         return ExportResult::WriteFailed;
     }
     const QString written = scratch.filePath(QStringLiteral("sheet.jpg"));
@@ -152,8 +153,15 @@ bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> ab
     return drawn;
 }
 
+// The printer dialog chooses the printer, the paper and the copies; the pages are then planned
+// for that paper. Printing to a file is left to the PDF command, which writes it safely.
 void QtSheetOutput::printSheet(OutputMode mode) {
     QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) return;
     drawPages(
         printer, [&printer] { printer.abort(); }, mode);
 }

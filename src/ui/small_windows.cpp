@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "desktop.h"
@@ -98,27 +99,14 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
               "сопел с эмпирическими графиками длины диффузора и угла раскрытия.\n\n"
               "Tavro-nozzle\n\nсвободная программа"),
           180, 1125, 6435, 2250);
-    label(this, QStringLiteral("   Сайты автора:"), 120, 3480, 3015, 255);
-    const char* const sites[] = {"tavro-nozzle.example.org", "nozzle.example.net"};
-    const char* const pages[] = {"https://tavro-nozzle.example.org/download",
-                                 "https://nozzle.example.net/tavro"};
-    for (int i = 0; i < 2; ++i) {
-        auto* site = new QLineEdit(QString::fromUtf8(sites[i]), this);
-        site->setReadOnly(true);
-        site->setFocusPolicy(Qt::ClickFocus);
-        place(site, 2760, 3480 + 360 * i, 3855, 285);
-        auto* page = new QLineEdit(QString::fromUtf8(pages[i]), this);
-        page->setReadOnly(true);
-        page->setFocusPolicy(Qt::ClickFocus);
-        place(page, 240, 5040 + 360 * i, 5055, 315);
-    }
+    // The program has no web site of its own: the window names none rather than invent one.
     auto* etched = new QFrame(this);
     etched->setFrameShape(QFrame::HLine);
     etched->setFrameShadow(QFrame::Sunken);
     place(etched, 90, 4305, 6510, 30);
     label(this,
-          QStringLiteral("Распространяется свободно, без гарантий.\n"
-                         "Последнюю версию можно найти на: "),
+          QStringLiteral("Свободная программа: распространяется на условиях лицензии GNU GPL "
+                         "версии 3 или более поздней, без каких-либо гарантий."),
           240, 4440, 6375, 555);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     place(ok, 5400, 5160, 1260, 435);
@@ -134,45 +122,99 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     pal.setColor(QPalette::Window, QColor(171, 171, 171));  // the application-workspace colour
     setPalette(pal);
 
-    auto frame = [](QWidget* parent, const QString& caption, bool bold, int l, int t, int w,
-                    int h) {
-        auto* g = new QGroupBox(caption, parent);
+    // Every command is described, so the frames take the height their texts need.
+    const auto frame = [](const QString& caption, bool bold) {
+        auto* g = new QGroupBox(caption);
         g->setFont(msSansSerif(9.75, bold));
-        place(g, l, t, w, h);
+        auto* lay = new QVBoxLayout(g);
+        lay->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+        lay->setSpacing(twips(120));
         return g;
     };
-    auto text = [](QWidget* parent, const QString& t, int l, int top, int w, int h) {
+    const auto text = [](QGroupBox* box, const QString& t) {
+        auto* lab = new QLabel(t);
+        lab->setWordWrap(true);
         // The texts keep the window's own face, not their frame's caption font.
-        label(parent, t, l, top, w, h)->setFont(msSansSerif(8.25, false));
+        lab->setFont(msSansSerif(8.25, false));
+        box->layout()->addWidget(lab);
     };
-    QGroupBox* menu = frame(this, QStringLiteral("Меню"), true, 120, 120, 6735, 3015);
-    QGroupBox* file = frame(menu, QStringLiteral("Файл"), false, 120, 360, 6495, 1215);
+    const auto sub = [](QGroupBox* outer, QGroupBox* inner) { outer->layout()->addWidget(inner); };
+
+    QGroupBox* menu = frame(QStringLiteral("Меню"), true);
+    QGroupBox* file = frame(QStringLiteral("Файл"), false);
+    text(file, QStringLiteral(
+                   "Проект сопла хранится в файле параметров: \"открыть\" (Ctrl+O), "
+                   "\"сохранить\" (Ctrl+S), \"сохранить как\" (Ctrl+A). После \"очистить\" "
+                   "новый проект сохраняется под новым именем, старый файл не заменяется молча."));
     text(file,
          QStringLiteral("Есть возможность распечатать рисунок на принтере в виде чертежа - "
-                        "\"печать - чертеж\"  или в виде шаблона - \"печать - шаблон\", а также "
-                        "сохранить картинку в файле Bitmap \"bmp\" или Jpeg \"jpg\"."),
-         120, 360, 6255, 735);
-    QGroupBox* edit = frame(menu, QStringLiteral("Правка"), false, 120, 1680, 6495, 1215);
-    text(edit,
-         QStringLiteral("Можно быстро \"очистить\" все поля и быстро  \"восстановить\" "
-                        "последний сохраненный вариант значений параметров. "),
-         120, 480, 6255, 615);
-    QGroupBox* extra =
-        frame(this, QStringLiteral("Дополнительные возможности"), true, 120, 3240, 6735, 2655);
-    QGroupBox* keys = frame(extra, QStringLiteral("Клавиши"), false, 120, 480, 6495, 975);
+                        "\"печать - чертеж\" (Ctrl+P)  или в виде шаблона в натуральную величину "
+                        "- \"печать - шаблон\" (Ctrl+L). Сначала открывается предварительный "
+                        "просмотр; его кнопка печати предлагает выбрать принтер, бумагу и число "
+                        "копий, а если принтера нет, сохраняет листы в файл PDF."));
+    text(file, QStringLiteral("\"сохранить рисунок\" записывает лист в файл Bitmap \"bmp\" "
+                              "(Ctrl+B) или Jpeg \"jpg\" (Ctrl+J)."));
+    text(file,
+         QStringLiteral("\"экспорт контура\" записывает стенку сопла в натуральную величину, в "
+                        "миллиметрах, для мастерской: \"dxf\" для CAD и станков с ЧПУ, \"svg\" - "
+                        "рисунок контура, \"stl\" и \"step\" - объемная модель канала сопла, "
+                        "\"таблица координат\" - радиусы по длине сопла для токаря."));
+    text(file, QStringLiteral("\"выход\" (Ctrl+Q) спрашивает, сохранить ли изменения."));
+    sub(menu, file);
+    QGroupBox* edit = frame(QStringLiteral("Правка"), false);
+    text(edit, QStringLiteral("Можно быстро \"очистить\" (F5) все поля и быстро  \"восстановить\" "
+                              "(F4) последний сохраненный вариант значений параметров. "));
+    sub(menu, edit);
+    QGroupBox* calc = frame(QStringLiteral("Расчет"), false);
+    text(calc,
+         QStringLiteral(
+             "Кнопка \"рассчитать\" проверяет исходные данные, рассчитывает сопло и "
+             "строит чертеж. \"расчет - характеристики сопла\" (Ctrl+T) открывает окно с тягой, "
+             "коэффициентом тяги и числом Маха на срезе, предупреждением об отрыве потока "
+             "у земли, графиком тяги по высоте и областью давлений и высот, в которой "
+             "сопло рассчитывается."));
+    sub(menu, calc);
+    QGroupBox* info = frame(QStringLiteral("Справка"), false);
+    text(info, QStringLiteral("\"о программе\" (Ctrl+I) и эта \"помощь\" (F1)."));
+    sub(menu, info);
+
+    QGroupBox* extra = frame(QStringLiteral("Дополнительные возможности"), true);
+    QGroupBox* keys = frame(QStringLiteral("Клавиши"), false);
     text(keys,
-         QStringLiteral("Кроме дублирования большинства пунктов меню быстрыми клавишами, есть "
-                        "и быстрый выход по клавише Escape, но без сохранения изменений."),
-         120, 360, 6135, 495);
-    QGroupBox* hints = frame(this, QStringLiteral("Подсказки"), false, 240, 4800, 6495, 975);
-    text(hints,
-         QStringLiteral("Двойной клик на полях, помеченных звездочкой (*), высвечивает "
-                        "контекстный комментарий."),
-         120, 360, 6135, 495);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    place(ok, 2880, 6000, 1215, 375);
+         QStringLiteral("Кроме дублирования большинства пунктов меню быстрыми клавишами, есть и "
+                        "быстрый выход по клавише Escape; если есть несохраненные изменения, "
+                        "программа сначала спросит, сохранить ли их. Enter и стрелки вверх и вниз "
+                        "переходят между полями."));
+    sub(extra, keys);
+    QGroupBox* numbers = frame(QStringLiteral("Числа"), false);
+    text(numbers, QStringLiteral("Дробную часть можно отделять запятой или точкой: 12,5 и 12.5 "
+                                 "- одно и то же число. Две запятые или точки в одном числе - "
+                                 "ошибка ввода."));
+    sub(extra, numbers);
+    QGroupBox* hints = frame(QStringLiteral("Подсказки"), false);
+    text(hints, QStringLiteral("Двойной клик на полях, помеченных звездочкой (*), высвечивает "
+                               "контекстный комментарий."));
+    sub(extra, hints);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setFixedSize(twips(1215), twips(375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(twips(120), twips(120), twips(120), twips(120));
+    lay->addWidget(menu);
+    lay->addWidget(extra);
+    lay->addWidget(ok, 0, Qt::AlignHCenter);
+    // The width stays; the height is what the texts need at that width.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int width = twips(6960);
+    const int height = lay->totalHeightForWidth(width);
+    setFixedSize(width, height);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect g = s->availableGeometry();
+        move(g.center() - QPoint(width / 2, height / 2));
+    }
     setModal(true);
     ok->setFocus();
 }

@@ -53,7 +53,7 @@ TEST(CheckInputs, BoundsAreThoseOfTheChartsAndTheAtmosphere) {
 
 // A text whose number single precision cannot hold never reached its value: at the compute
 // command it is an error of its own field, whatever the value held before.
-TEST(CheckEntries, ANumberBeyondSinglePrecisionIsAnErrorOfItsField) {
+TEST(CheckEntries, ATextHoldingNoSingleNumberIsAnErrorOfItsField) {
     const std::string digits400(400, '9');
     const struct {
         const char* what;
@@ -61,9 +61,20 @@ TEST(CheckEntries, ANumberBeyondSinglePrecisionIsAnErrorOfItsField) {
         std::string text;
         int rejected;  // 0: accepted
     } cases[] = {
-        {"Rkr 1e39", kRowRkr, "1e39", kRowRkr},    {"Rkr 3e38", kRowRkr, "3e38", 0},
-        {"Qa 1e39", kRowQa, "1e39", kRowQa},       {"H -1e39", kRowH, "-1e39", kRowH},
-        {"H 400 digits", kRowH, digits400, kRowH}, {"Pk 1e-50 reads as 0", kRowPk, "1e-50", kRowPk},
+        {"Rkr 1e39", kRowRkr, "1e39", kRowRkr},
+        {"Rkr 3e38", kRowRkr, "3e38", 0},
+        {"Qa 1e39", kRowQa, "1e39", kRowQa},
+        {"H -1e39", kRowH, "-1e39", kRowH},
+        {"H 400 digits", kRowH, digits400, kRowH},
+        {"Pk 1e-50 reads as 0", kRowPk, "1e-50", kRowPk},
+        {"k 1,24", kRowK, "1,24", 0},
+        {"k 1,2,4", kRowK, "1,2,4", kRowK},
+        {"Rkr 12.5.1", kRowRkr, "12.5.1", kRowRkr},
+        {"Rc 1e39", kRowRc, "1e39", kRowRc},
+        {"Qc 1e39", kRowQc, "1e39", kRowQc},
+        {"Rc 1,2.5", kRowRc, "1,2.5", kRowRc},
+        {"Qc 45,5", kRowQc, "45,5", 0},
+        {"Rc and Qc empty", kRowRc, "", 0},
     };
     for (const auto& c : cases) {
         FieldTable f;
@@ -76,6 +87,17 @@ TEST(CheckEntries, ANumberBeyondSinglePrecisionIsAnErrorOfItsField) {
         int row = -1;
         const std::string message = CheckEntries(s, f, row);
         EXPECT_EQ(message.empty() ? 0 : row, c.rejected) << c.what;
+        // The value is no longer the earlier one, which the field no longer shows.
+        const float* values[] = {&s.Rkr, &s.Qa, &s.k, &s.Pk, &s.H, nullptr, &s.Rc, &s.Qc};
+        if (c.rejected) {
+            EXPECT_EQ(*values[c.row - kRowRkr], 0.0f) << c.what;
+        }
+        if (c.rejected == kRowRc) {
+            EXPECT_EQ(message, "Радиус конфузора задан неверно.");
+        }
+        if (c.rejected == kRowQc) {
+            EXPECT_EQ(message, "Угол входа задан неверно.");
+        }
     }
 }
 
@@ -89,7 +111,7 @@ TEST(CheckInputs, MessagesAreTheUsersTexts) {
               "Задайте правильно показатель адиабаты продуктов сгорания. Для газообразных "
               "продуктов ~1,24 , для двухфазного потока ~1,1.");
     EXPECT_EQ(CheckInputs(1, 10, 1.2f, 0, 0, 0, 0, row),
-              "Задайте давление в камере сгоранияы в пределах 0.5-30.0 МПа.");
+              "Задайте давление в камере сгорания в пределах 0.5-30.0 МПа.");
     EXPECT_EQ(CheckInputs(1, 10, 1.2f, 1, -5, 0, 0, row),
               "Задайте расчетную высоту в пределах 0-150000 м.");
     EXPECT_EQ(row, 6);
@@ -106,7 +128,7 @@ TEST(FieldBinding, LeavingARowWritesItsDesignValue) {
     f.setText(kRowPa, "999");
 
     storeRow(s, f, kRowRkr);
-    EXPECT_EQ(s.Rkr, 1.0f);  // the comma ends the number; the field keeps its text
+    EXPECT_EQ(s.Rkr, 1.5f);  // the comma is the decimal point; the field keeps its text
     EXPECT_EQ(f.text(kRowRkr), "1,5");
 
     storeRow(s, f, kRowQc);
@@ -125,13 +147,20 @@ TEST(FieldBinding, LeavingARowWritesItsDesignValue) {
     EXPECT_EQ(s.Pa, 0.0f);
 }
 
-TEST(FieldBinding, ANumberBeyondSinglePrecisionKeepsThePreviousValue) {
-    FieldTable f;
-    DesignState s;
-    s.Rkr = 7;
-    f.setText(kRowRkr, "1e39");
-    storeRow(s, f, kRowRkr);
-    EXPECT_EQ(s.Rkr, 7.0f);
+// Opening a file computes without validation: a text that holds no number must not leave the
+// earlier design's value to be computed in its place.
+TEST(FieldBinding, ATextHoldingNoNumberLeavesNoEarlierValue) {
+    for (const char* text : {"1e39", "1,2,4"}) {
+        FieldTable f;
+        DesignState s;
+        s.Rkr = 7;
+        f.setText(kRowRkr, text);
+        storeRow(s, f, kRowRkr);
+        EXPECT_EQ(s.Rkr, 0.0f) << text;
+        s.Rkr = 7;
+        loadDesignValues(s, f);
+        EXPECT_EQ(s.Rkr, 0.0f) << text;
+    }
 }
 
 TEST(FieldBinding, LoadingReadsTitleInputsOptionsAndNoteOnly) {

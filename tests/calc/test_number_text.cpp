@@ -15,22 +15,32 @@ TEST(NumberRule, ReadsTheLeadingNumberOfAFieldText) {
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},        {"abc", 0},      {"12.5abc", 12.5}, {"   7", 7},    {"1,24", 1},
-        {"2 5", 25},    {" 2\t5\n", 25}, {"3.7e1", 37},     {"3.7E+1", 37}, {"1D2", 100},
-        {"1d-2", 0.01}, {"1e", 1},       {"1e+", 1},        {"1ex5", 1},    {"-.5", -0.5},
-        {"+4", 4},      {"- 4", -4},     {".", 0},          {"-", 0},       {"5.", 5},
-        {"1.2.3", 1.2}, {"&H1F", 31},    {"&hff", 255},     {"&O17", 15},   {"&o19", 1},
-        {"&H", 0},      {"&X1", 0},      {"1\r2", 1},       {"1e-400", 0},  {"0.0001", 0.0001},
+        {"", 0},           {"abc", 0},      {"12.5abc", 12.5}, {"   7", 7},    {"1,24", 1.24},
+        {"2 5", 25},       {" 2\t5\n", 25}, {"3.7e1", 37},     {"3.7E+1", 37}, {"1D2", 100},
+        {"1d-2", 0.01},    {"1e", 1},       {"1e+", 1},        {"1ex5", 1},    {"-.5", -0.5},
+        {"+4", 4},         {"- 4", -4},     {".", 0},          {"-", 0},       {"5.", 5},
+        {"1.2e3.4", 1200}, {"&H1F", 31},    {"&hff", 255},     {"&O17", 15},   {"&o19", 1},
+        {"&H", 0},         {"&X1", 0},      {"1\r2", 1},       {"1e-400", 0},  {"0.0001", 0.0001},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
     }
 }
 
-TEST(NumberRule, IgnoresTheLocaleDecimalComma) {
-    // A Russian user typing a decimal comma gets the integer part, as the hints warn.
-    EXPECT_DOUBLE_EQ(readNumber("1,5"), 1.0);
-    EXPECT_DOUBLE_EQ(readNumber("0,5"), 0.0);
+// What the program shows with a Russian decimal comma reads back as the same number, and a
+// text that is no one number is no number at all.
+TEST(NumberRule, TakesTheDecimalCommaAsThePointAndRefusesTwoSeparators) {
+    const struct {
+        const char* comma;
+        const char* point;
+    } same[] = {{"12,5", "12.5"},       {"0,5", "0.5"},         {"-,25", "-.25"},
+                {"1,5E+07", "1.5E+07"}, {"5,", "5."},           {",", "."},
+                {"1 , 2 4", "1.24"},    {"60,0001", "60.0001"}, {"3,7e1", "3.7e1"},
+                {"12,5мм", "12.5мм"}};
+    for (const auto& c : same) EXPECT_EQ(readNumber(c.comma), readNumber(c.point)) << c.comma;
+    EXPECT_DOUBLE_EQ(readNumber("12,5"), 12.5);
+    for (const char* two : {"1.2.3", "1,2,3", "1,2.3", "1.2,3", "1..2", "1,,", ".,", "1 . 2 , 3"})
+        EXPECT_THROW(readNumber(two), CalcFault) << two;
 }
 
 TEST(NumberRule, NumbersBeyondDoubleAreFaults) {
@@ -82,6 +92,13 @@ TEST(DisplayFormats, ShortestTextHasAtMostSevenSignificantDigits) {
     };
     for (const auto& c : cases) EXPECT_EQ(formatShortest(c.value, '.'), c.text) << c.value;
     EXPECT_EQ(formatShortest(10.0001f, ','), "10,0001");
+    // The calculation writes a clamped radius into its field with the regional comma; the next
+    // calculation reads that field back as the same value.
+    for (const auto& c : cases) {
+        const std::string shown = formatShortest(c.value, ',');
+        EXPECT_EQ(single(readNumber(shown)), single(readNumber(formatShortest(c.value, '.'))))
+            << shown;
+    }
 }
 
 TEST(DisplayFormats, RoundedLabelsDropTrailingZerosAndRoundTiesToEven) {

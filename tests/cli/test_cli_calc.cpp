@@ -26,7 +26,13 @@ TEST(CommandLine, ComputesRejectsAndExplainsUsage) {
     EXPECT_NE(out.find("\n19\t50.42\n20\t76.63\n21\t\noutcome\tok\n"), std::string::npos) << out;
     EXPECT_EQ(out.rfind("0\t\n1\tinput\n2\t10\n", 0), 0u) << out;
 
-    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1,24", "Pk=5"}, out, err), 2);
+    // A decimal comma computes as the point does; two separators are an input error.
+    std::string point;
+    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1.24", "Pk=5"}, point, err), 0);
+    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1,24", "Pk=5"}, out, err), 0);
+    point.replace(point.find("\n4\t1.24\n"), 8, "\n4\t1,24\n");
+    EXPECT_EQ(out, point);
+    EXPECT_EQ(cli({"calc", "Rkr=10", "Qa=10", "k=1,2,4", "Pk=5"}, out, err), 2);
     EXPECT_EQ(out.rfind("rejected\t4\tЗадайте правильно показатель адиабаты", 0), 0u) << out;
 
     EXPECT_EQ(cli({"calc", "--no-check", "Rkr=0", "Qa=10", "k=1.24", "Pk=5"}, out, err), 4);

@@ -46,13 +46,14 @@ TEST_F(CliDocsTest, OpenOfAFileThatHoldsNoDesignExitsWithSix) {
     test::writeAll(dir.filePath("binary.dat"), binary);
     for (const char* name : {"none.dat", "short.dat", "binary.dat"}) {
         const QByteArray before = test::readAll(dir.filePath(name));
-        const CliRun opened = cli({"open", path(name), "--save", path(name)});
+        const CliRun opened = cli({"open", path(name), "--save", path("saved.dat")});
         EXPECT_EQ(opened.status, kExitNotLoaded) << name;
         EXPECT_EQ(opened.out, "") << name;
         EXPECT_NE(opened.err.find("not loaded"), std::string::npos) << name;
         EXPECT_EQ(test::readAll(dir.filePath(name)), before) << name;
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.dat")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("saved.dat")));
 }
 
 TEST_F(CliDocsTest, FailedSaveExitsWithFiveAndKeepsTheOldFile) {

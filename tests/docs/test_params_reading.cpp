@@ -69,7 +69,7 @@ TEST_F(LoadParamsTest, RowsMatchByPositionNotCaption) {
     ASSERT_TRUE(load(bytes));
     EXPECT_EQ(fields.text(kRowRkr), "2");
     EXPECT_EQ(fields.text(kRowK), "1,24");
-    EXPECT_FLOAT_EQ(state.k, 1);  // the comma ends the number
+    EXPECT_FLOAT_EQ(state.k, 1.24f);  // the comma is the decimal point, as in the fields
     EXPECT_EQ(state.Note, "21");
     EXPECT_EQ(state.SavedFields[kRowK].caption, "x" + std::string(29, ' '));
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# One session of the window program under Xvfb, by keystrokes only: About, open, edit, a rejected
-# and a corrected input, save, an edit taken by a shortcut, JPEG, exit.
+# One session of the window program under Xvfb with a window manager, by keystrokes only: About,
+# open, edits with decimal commas, a rejected and a corrected input, save, an edit taken by a
+# shortcut, JPEG, Esc with unsaved changes, Clear then Save, Restore's default, exit with a save.
 # Usage: window_session.sh APP_DIR START_FILE
 #   APP_DIR holds tavro-nozzle and libsavtojpg.so beside it (a build) or in ../lib/tavro-nozzle
 #   (an install); START_FILE is a 22-line parameter file.
@@ -9,13 +10,14 @@ set -euo pipefail
 app_dir=$1
 start_file=$2
 here=$(cd "$(dirname "$0")" && pwd)
-deadline=$((SECONDS + 80))
+deadline=$((SECONDS + 90))
 work=$(mktemp -d)
 xvfb_pid=
+wm_pid=
 app_pid=
 
 cleanup() {
-    for pid in $app_pid $xvfb_pid; do
+    for pid in $app_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -48,10 +50,11 @@ wait_for() {
 window() { xdotool search --name "$1" 2>/dev/null | head -n 1; }
 window_shown() { [[ -n $(window "$1") ]]; }
 window_gone() { [[ -z $(window "$1") ]]; }
-# There is no window manager: the keyboard goes where it is sent.
+# The window manager gives the keyboard to the window it activates.
 focus() {
     wait_for "window '$1'" 10 window_shown "$1"
-    xdotool windowfocus --sync "$(window "$1")"
+    xdotool windowactivate --sync "$(window "$1")" 2>/dev/null ||
+        xdotool windowfocus --sync "$(window "$1")"
 }
 main_window='^Tavro-nozzle {2}'
 
@@ -81,6 +84,12 @@ display_known() { [[ -s $work/display ]]; }
 wait_for "Xvfb" 10 display_known
 export DISPLAY=:$(head -n 1 "$work/display")
 
+# Users have a window manager: frames, activation and focus are its.
+HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for "the window manager" 10 wm_running
+
 # libdbus keeps a buffer for the life of the process; everything else must be freed.
 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime" \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$here/lsan.supp" \
@@ -98,6 +107,12 @@ has_icon() {
 }
 wait_for "the window icon" 10 has_icon
 
+# The window is laid out once, its frame included: it does not move or change size when the
+# first window of its own closes.
+geometry() { xdotool getwindowgeometry "$(window "$main_window")" | tail -n 2 | tr -s ' '; }
+sleep 0.5
+first_geometry=$(geometry)
+
 # Esc, and Enter, in the About window close it and nothing else: the program goes on.
 for key in "Down Up Escape" Return; do
     focus "$main_window"
@@ -109,6 +124,9 @@ for key in "Down Up Escape" Return; do
     kill -0 "$app_pid" 2>/dev/null || fail "$key in the About window ended the program"
 done
 window_shown "${main_window}.*/start\.dat$" || fail "the main window is gone"
+sleep 0.3
+[[ $(geometry) == "$first_geometry" ]] ||
+    fail "the window moved when the About window closed: $first_geometry, then $(geometry)"
 
 # Ctrl+O, the path typed into the file dialog.
 focus "$main_window"
@@ -119,25 +137,26 @@ xdotool type --delay 2 "$data/design.dat"
 xdotool key Return
 wait_for "the opened file's caption" 10 window_shown "${main_window}.*/design\.dat$"
 
-# Enter walks from the title to the throat radius, whose 5 becomes 12.
+# Enter walks from the title to the throat radius, whose 5 becomes 12,5: a decimal comma.
 focus "$main_window"
 xdotool key Return Home shift+End
-xdotool type 12
+xdotool type 12,5
 xdotool key Return
 
-# The adiabatic index with a decimal comma is rejected; corrected in the field the program
-# focused, it computes. Six Tabs lead from the index to the compute button.
+# The adiabatic index with two decimal separators is rejected; corrected in the field the
+# program focused, with a decimal comma, it computes. Six Tabs lead from the index to the
+# compute button.
 press_compute() {
     xdotool key Tab Tab Tab Tab Tab Tab space
 }
 xdotool key Return Home shift+End
-xdotool type 1,24
+xdotool type 1,2,4
 press_compute
 wait_for "the input error" 10 window_shown '^Ошибка ввода$'
 xdotool windowfocus --sync "$(window '^Ошибка ввода$')" key Return
 wait_for "the input error to close" 10 window_gone '^Ошибка ввода$'
 focus "$main_window"
-xdotool type 1.24
+xdotool type 1,24
 press_compute
 sleep 1
 window_gone '^Ошибка ввода$' || fail "the corrected index was rejected again"
@@ -173,9 +192,49 @@ wait_for "the export confirmation to close" 10 window_gone "^O'k$"
 eval "$(xdotool getwindowgeometry --shell "$(window "$main_window")")"
 window_height=$HEIGHT
 
-# Ctrl+Q; everything is saved, so nothing is asked.
+# Esc with an unsaved edit asks as Exit does; Cancel keeps the program running.
+focus "$main_window"
+xdotool key Home shift+End
+xdotool type note7
+xdotool key Escape
+wait_for "Esc's save question" 10 window_shown '^Данные были изменены$'
+xdotool windowfocus --sync "$(window '^Данные были изменены$')" key Escape
+wait_for "Esc's save question to close" 10 window_gone '^Данные были изменены$'
+sleep 0.3
+kill -0 "$app_pid" 2>/dev/null || fail "Esc with unsaved changes ended the program"
+focus "$main_window"
+xdotool key ctrl+s
+wait_for "the third save confirmation" 10 window_shown "^O'k$"
+wait_for "the third save confirmation to close" 10 window_gone "^O'k$"
+cp "$data/design.dat" "$work/saved_before_clear.dat"
+
+# After Clear, Save asks for a name (Esc cancels) instead of replacing the open file.
+focus "$main_window"
+xdotool key F5
+sleep 0.3
+xdotool type other
+xdotool key ctrl+s
+wait_for "the save dialog after Clear" 10 window_shown "$save_title"
+xdotool windowfocus --sync "$(window "$save_title")" key Escape
+wait_for "the save dialog to close" 10 window_gone "$save_title"
+cmp -s "$data/design.dat" "$work/saved_before_clear.dat" || fail "Save after Clear replaced the file"
+
+# Restore asks before it throws the edit away, and Enter answers "Нет".
+focus "$main_window"
+xdotool key F4
+wait_for "Restore's question" 10 window_shown '^Восстановление последнего сохранения$'
+xdotool windowfocus --sync "$(window '^Восстановление последнего сохранения$')" key Return
+wait_for "Restore's question to close" 10 window_gone '^Восстановление последнего сохранения$'
+
+# Ctrl+Q: the kept edit is still unsaved; Enter saves it under a new name, and the program ends.
 focus "$main_window"
 xdotool key ctrl+q
+wait_for "the exit question" 10 window_shown '^Данные были изменены$'
+xdotool windowfocus --sync "$(window '^Данные были изменены$')" key Return
+focus "$save_title"
+xdotool key End shift+Home
+xdotool type --delay 2 "$data/new.dat"
+xdotool key Return
 ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for "the program to end" 10 ended
 status=0
@@ -190,19 +249,23 @@ saved=$data/design.dat
 [[ $(tr -cd '\n' <"$saved" | wc -c) -eq 22 ]] || fail "the saved file has not 22 lines"
 [[ $(grep -c $'\r$' "$saved") -eq 22 ]] || fail "a saved line does not end with CR LF"
 line3=$(sed -n 3p "$saved" | tr -d '\r')
-[[ $line3 == *'","12"' ]] || fail "the edited throat radius was not saved: $line3"
-[[ ${line3%,*} == "$(sed -n 3p "$start_file" | tr -d '\r' | sed 's/,[^,]*$//')" ]] ||
+[[ $line3 == *'","12,5"' ]] || fail "the edited throat radius was not saved: $line3"
+[[ ${line3%,\"*} == "$(sed -n 3p "$start_file" | tr -d '\r' | sed 's/,"[^"]*"$//')" ]] ||
     fail "the throat radius caption changed"
-[[ $(sed -n 5p "$saved" | tr -d '\r') == *'","1.24"' ]] || fail "the index: $(sed -n 5p "$saved")"
-[[ $(sed -n 22p "$saved" | tr -d '\r') == *'","note6"' ]] ||
-    fail "the note typed before Ctrl+Q: $(sed -n 22p "$saved")"
+[[ $(sed -n 5p "$saved" | tr -d '\r') == *'","1,24"' ]] || fail "the index: $(sed -n 5p "$saved")"
+[[ $(sed -n 22p "$saved" | tr -d '\r') == *'","note7"' ]] ||
+    fail "the note typed before Esc: $(sed -n 22p "$saved")"
 # Rows 8 and 9 hold the entrance radius and angle as the calculation clamped them.
 diff -q <(sed -n "1,2p;4p;6,8p" "$saved") <(sed -n "1,2p;4p;6,8p" "$start_file") >/dev/null ||
     fail "inputs other than those typed changed"
-# Ra / Rkr of the results is their relative exit radius: they were computed for Rkr = 12.
+# Ra / Rkr of the results is their relative exit radius: they were computed for Rkr = 12.5, not
+# for the 12 that reading up to the comma would give.
 value() { sed -n "${1}p" "$saved" | tr -d '\r"' | awk -F, '{ print $NF }'; }
-awk -v ra="$(value 17)" -v rra="$(value 14)" 'BEGIN { exit !(ra > 0 && (ra / 12 - rra)^2 < 1e-4) }' ||
-    fail "the results are not those of Rkr = 12: Ra $(value 17), Ra/Rkr $(value 14)"
+awk -v ra="$(value 17)" -v rra="$(value 14)" 'BEGIN { exit !(ra > 0 && (ra / 12.5 - rra)^2 < 1e-4) }' ||
+    fail "the results are not those of Rkr = 12.5: Ra $(value 17), Ra/Rkr $(value 14)"
+# The edit kept by Restore's "Нет" went to the new file at exit.
+[[ $(sed -n 22p "$data/new.dat" | tr -d '\r') == *'","other"' ]] ||
+    fail "the edit after Clear was not saved at exit: $(sed -n 22p "$data/new.dat")"
 
 # The picture: a JPEG of the sheet, a portrait 0.7 : 1 nearly as high as the window.
 read -r format width height mean < <(identify -format '%m %w %h %[fx:mean]\n' "$data/sheet.jpg")
@@ -215,6 +278,6 @@ awk -v m="$mean" 'BEGIN { exit !(m > 0.8 && m < 0.995) }' ||
     fail "the picture is not a drawing on white (mean $mean)"
 
 # last.srd names the document that was open at the end.
-[[ $(cat "$work/app/last.srd") == "\"$saved\""$'\r' ]] || fail "last.srd: $(cat -A "$work/app/last.srd")"
+[[ $(cat "$work/app/last.srd") == "\"$data/new.dat\""$'\r' ]] || fail "last.srd: $(cat -A "$work/app/last.srd")"
 
 echo "window session passed: picture ${width}x$height in $SECONDS s"

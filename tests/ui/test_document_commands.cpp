@@ -201,6 +201,7 @@ TEST_F(Commands, CancelledSaveStillTakesTheTextsForRestore) {
     commands.mnuEditRestore_Click();
     EXPECT_EQ(prompts.boxes.at(0).text, "Изменения будут утеряны! \r\nПродолжить?");
     EXPECT_EQ(prompts.boxes.at(0).title, "Восстановление последнего сохранения");
+    EXPECT_EQ(prompts.boxes.at(0).buttons, Buttons::YesNoDefaultNo);  // Enter keeps the edits
     EXPECT_EQ(view.text(kRowRkr), "10");
     EXPECT_EQ(view.text(kRowLn), "76.63");
     EXPECT_FALSE(state.Modified);
@@ -366,6 +367,66 @@ TEST_F(Commands, ClearEmptiesEverythingAndRestoreBringsTheLastSaveBack) {
     EXPECT_EQ(state.Rkr, 10.0f);
 }
 
+// After Clear the fields hold a new design: neither Save nor Open's save step replaces the file
+// of the cleared one unasked, and a design that was outside the charts is no longer.
+TEST_F(Commands, AClearedDesignIsSavedOnlyUnderANameTheUserConfirms) {
+    typeExample();
+    saveAs(path("d.dat"));
+    const QByteArray saved = readAll(path("d.dat"));
+    view.focusField(kRowH);
+    view.type("150000");
+    view.focusField(kRowNote);
+    logic.Command1_Click();
+    ASSERT_FALSE(state.InRange);
+    prompts.answers = {Answer::No};  // do not save the off-design edit
+    commands.mnuEditCls_Click();
+    EXPECT_TRUE(state.InRange);
+
+    const auto typeNewTitle = [this] {
+        view.focusField(kRowTitle);
+        view.type("новое");
+        view.focusField(kRowNote);
+    };
+    typeNewTitle();
+    // Open's save step asks for a name; cancelling its dialog opens nothing.
+    prompts.dialogs.clear();
+    prompts.answers = {Answer::Yes};
+    prompts.paths = {""};
+    commands.mnuFileOpen_Click();
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_TRUE(prompts.dialogs.back().save);
+    EXPECT_EQ(readAll(path("d.dat")), saved);
+
+    // Restore brings the last saved texts back, and with them Save to their file.
+    prompts.answers = {Answer::Yes};
+    commands.mnuEditRestore_Click();
+    EXPECT_EQ(view.text(kRowTitle), "Опыт");
+    view.focusField(kRowTitle);
+    view.type("Опыт 2");
+    view.focusField(kRowNote);
+    commands.mnuFileSave_Click();
+    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_NE(readAll(path("d.dat")), saved);
+    EXPECT_EQ(prompts.confirmations, 2);
+
+    // Save after another Clear: the dialog with no name; the old file's name asks
+    // "Переписать?", and Cancel keeps the file.
+    const QByteArray resaved = readAll(path("d.dat"));
+    commands.mnuEditCls_Click();
+    typeNewTitle();
+    prompts.boxes.clear();
+    prompts.answers = {Answer::Cancel};
+    prompts.paths = {path("d.dat")};
+    commands.mnuFileSave_Click();
+    ASSERT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_TRUE(prompts.dialogs.back().save);
+    EXPECT_EQ(prompts.dialogs.back().initial, "");
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "Контроль сохранения");
+    EXPECT_EQ(readAll(path("d.dat")), resaved);
+    EXPECT_TRUE(state.Modified);
+}
+
 TEST_F(Commands, ClearAfterAFailedSaveAsksBeforeClearingAndKeepsTheDocument) {
     typeExample();
     saveAs(path("d.dat"));
@@ -523,10 +584,26 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     commands.mnuFilePrintTemp_Click();
     EXPECT_EQ(output.written, (std::vector<std::string>{"preview template", "template"}));
 
+    // Without a printer the user is told so; "Нет" writes nothing, "Да" offers a PDF named
+    // after the document.
     output.printer = false;
+    prompts.answers = {Answer::No};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.boxes.back().text, "Принтер не найден.\r\nСохранить листы в файл PDF?");
+    EXPECT_EQ(prompts.boxes.back().buttons, Buttons::YesNo);
+    EXPECT_EQ(output.written.back(), "preview drawing");
+    saveAs(path("p.dat"));
+    const int confirmed = prompts.confirmations;
+    prompts.paths = {path("new.pdf")};
+    prompts.answers = {Answer::Yes};
+    commands.mnuFilePrintDraw_Click();
+    EXPECT_EQ(prompts.dialogs.back().initial, path("p.pdf"));
+    EXPECT_EQ(output.written.back(), "drawing pdf " + path("new.pdf"));
+    EXPECT_EQ(prompts.confirmations, confirmed + 1);  // "Сохранено"
+
     writeAll(path("p.pdf"), "old");
     prompts.paths = {path("p.pdf")};
-    prompts.answers = {Answer::Cancel};
+    prompts.answers = {Answer::Yes, Answer::Cancel};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Контроль сохранения");
     EXPECT_EQ(output.written.back(), "preview drawing") << "previewed, then nothing written";
@@ -534,9 +611,10 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     output.result = ExportResult::WriteFailed;
     output.reason = "Нет места на устройстве";
     prompts.paths = {path("p.pdf")};
-    prompts.answers = {Answer::Yes, Answer::Ok};
+    prompts.answers = {Answer::Yes, Answer::Yes, Answer::Ok};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(output.written.back(), "drawing pdf " + path("p.pdf"));
+    EXPECT_EQ(prompts.confirmations, confirmed + 1);
     EXPECT_EQ(prompts.dialogs.back().filter, "PDF (*.pdf)");
     EXPECT_EQ(prompts.boxes.back().title, "Ошибка печати");
     EXPECT_EQ(prompts.boxes.back().text,

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include "form1.h"
 #include "sheet_output.h"
 #include "sheet_widget.h"
+#include "small_windows.h"
 #include "test_platform.h"
 #include "workshop_formats.h"
 
@@ -231,8 +233,11 @@ TEST(Form1Wiring, RowsDrawWithTheFontTheirNamedFaceResolvesTo) {
         {"Arial", 9.75, false, p.form.field(kRowNote)},
     };
     for (const auto& r : rows) {
+        // A small screen fits a column into a smaller size: the face is compared at the size
+        // the row has, which is never larger than meant.
+        EXPECT_LE(r.widget->font().pointSizeF(), r.points) << r.named;
         QFont named(QString::fromLatin1(r.named));
-        named.setPointSizeF(r.points);
+        named.setPointSizeF(r.widget->font().pointSizeF());
         named.setBold(r.bold);
         const QFontInfo expected(named), actual(r.widget->font());
         EXPECT_EQ(actual.family().toStdString(), expected.family().toStdString()) << r.named;
@@ -258,6 +263,50 @@ TEST(Form1Wiring, FieldsRefuseCharactersTheFileCannotHold) {
     note->end(false);
     typeText(note, QStringLiteral("y"));
     EXPECT_EQ(note->text(), QStringLiteral("xy"));
+}
+
+// Esc with an edit still in its field asks as Exit does; Cancel keeps the program and the edit.
+TEST(Form1Wiring, EscWithAnUnsavedEditAsksBeforeEnding) {
+    Program p;
+    typeText(p.focused(), QStringLiteral("Опыт"));
+    QString seen;
+    QTimer::singleShot(20, [&seen] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                seen = box->windowTitle() + "|" + box->text();
+                box->button(QMessageBox::Cancel)->click();
+            }
+        }
+    });
+    QTest::keyClick(p.focused(), Qt::Key_Escape);
+    p.settle();
+    EXPECT_EQ(seen, QStringLiteral("Данные были изменены|Сохранить изменения?"));
+    EXPECT_TRUE(p.state.Modified);
+    EXPECT_TRUE(p.form.isVisible());
+}
+
+// Help describes every command of the menus, by its caption and its shortcut, whatever
+// commands the menus hold.
+TEST(Help, DescribesEveryCommandAndItsShortcut) {
+    Program p;
+    HelpDialog help(&p.form);
+    QString text;
+    for (const QLabel* label : help.findChildren<QLabel*>()) text += label->text() + "\n";
+    for (const QGroupBox* frame : help.findChildren<QGroupBox*>()) text += frame->title() + "\n";
+    int commands = 0;
+    for (const QAction* a : p.form.findChildren<QAction*>()) {
+        const QString caption = a->text().remove(QLatin1Char('&'));
+        if (caption.isEmpty() || a->isSeparator()) continue;
+        ++commands;
+        EXPECT_TRUE(text.contains(caption, Qt::CaseInsensitive)) << caption.toStdString();
+        const QString keys = a->shortcut().toString(QKeySequence::PortableText);
+        if (!keys.isEmpty()) {
+            EXPECT_TRUE(text.contains(keys)) << keys.toStdString();
+        }
+    }
+    EXPECT_GE(commands, 20);
+    for (const char* also : {"Escape", "12,5", "просмотр"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(also))) << also;
 }
 
 }  // namespace

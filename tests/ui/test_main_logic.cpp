@@ -14,9 +14,9 @@ struct Window {
     DesignState state;
     FakeView view;
     ScriptedPrompts prompts;
-    MainLogic logic{state, view, prompts, '.'};
+    MainLogic logic;
 
-    Window() {
+    explicit Window(char separator = '.') : logic(state, view, prompts, separator) {
         view.onEnter = [this](int row) { logic.Text1_GotFocus(row); };
         view.onLeave = [this](int row) { logic.Text1_LostFocus(row); };
     }
@@ -56,8 +56,10 @@ TEST(Navigation, EnterDownAndUpFollowTheRowTables) {
     }
 }
 
-TEST(Navigation, KeysMoveTheFocusAndEscEndsAtOnce) {
+TEST(Navigation, KeysMoveTheFocusAndEscEndsAtOnceOnlyWithNothingUnsaved) {
     Window w;
+    int exits = 0;
+    w.logic.setExitCommand([&exits] { ++exits; });
     w.start();
     EXPECT_EQ(w.view.focused, 0);
     for (int expected : {2, 3, 4, 5, 6, 8, 9, 21, 0}) {
@@ -71,8 +73,13 @@ TEST(Navigation, KeysMoveTheFocusAndEscEndsAtOnce) {
     EXPECT_EQ(w.view.focused, 0);
     EXPECT_FALSE(w.prompts.ended);
 
-    w.enter("changed");  // unsaved changes do not hold Esc back
+    w.enter("changed");  // unsaved changes: Esc is the Exit command, with its question
     w.logic.Form_KeyDown(kKeyEscape);
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(w.prompts.ended);
+    w.state.Modified = false;  // nothing unsaved: Esc ends at once, asking nothing
+    w.logic.Form_KeyDown(kKeyEscape);
+    EXPECT_EQ(exits, 1);
     EXPECT_TRUE(w.prompts.ended);
     EXPECT_TRUE(w.prompts.boxes.empty());
 }
@@ -93,7 +100,7 @@ TEST(FieldEntry, OnlyAChangedTextMarksTheDesign) {
     EXPECT_TRUE(w.view.bold);
     EXPECT_TRUE(w.view.menus[MenuItem::FileSave]);
     EXPECT_TRUE(w.view.menus[MenuItem::EditRestore]);
-    EXPECT_EQ(w.state.Qa, 1.0f);
+    EXPECT_EQ(w.state.Qa, 1.5f);            // the decimal comma is the point
     EXPECT_EQ(w.view.text(kRowQa), "1,5");  // the text is never reformatted
 }
 
@@ -158,6 +165,34 @@ TEST(Compute, ANumberTooLargeForItsFieldIsAnInputError) {
     ASSERT_EQ(w.prompts.boxes.size(), 1u);
     EXPECT_EQ(w.prompts.boxes[0].text, "Задайте расчетную высоту в пределах 0-150000 м.");
     EXPECT_EQ(w.view.focused, kRowH);
+}
+
+// Each calculation starts from what the fields show, whichever decimal separator the program
+// shows numbers with: the entry angle that the fillet branch replaced is never the next input.
+TEST(Compute, StartsFromTheInputsTheFieldsShow) {
+    for (const char sep : {'.', ','}) {
+        Window w(sep);
+        w.start();
+        w.logic.Form_KeyDown(kKeyEnter);
+        for (const char* t : {"60", "15", "1.24", "2", "20000", "30", "45"}) w.enter(t);
+        w.logic.Command1_Click();
+        ASSERT_EQ(w.view.text(kRowQc), "45");
+        ASSERT_NE(w.state.Qc, 45.0f);  // the fillet reached the entrance before 45 degrees
+        w.view.focusField(kRowRkr);
+        for (const char* t : {"10", "10", "1.24", "5", "0"}) w.enter(t);
+        w.logic.Command1_Click();
+        EXPECT_EQ(w.view.text(kRowQc), "45") << sep;
+
+        // The same texts typed afresh compute the same nozzle.
+        Window fresh(sep);
+        fresh.start();
+        fresh.logic.Form_KeyDown(kKeyEnter);
+        for (int r : {kRowRkr, kRowQa, kRowK, kRowPk, kRowH, kRowRc, kRowQc})
+            fresh.enter(w.view.text(r));
+        fresh.logic.Command1_Click();
+        EXPECT_EQ(w.view.text(kRowLn), fresh.view.text(kRowLn)) << sep;
+        EXPECT_EQ(w.view.text(kRowLn), sep == '.' ? "106.63" : "106,63");
+    }
 }
 
 // A design outside the charts leaves no results and no drawing of an earlier design, the button

@@ -114,7 +114,8 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
         ASSERT_TRUE(writeBytes(QString::fromStdString(chosen), c.before));
     }
     if (printable) prompts.paths = {chosen};
-    if (printable && *c.before) prompts.answers = {c.overwrite};
+    if (printable) prompts.answers = {Answer::Yes};  // "Принтер не найден." Save a PDF?
+    if (printable && *c.before) prompts.answers.push_back(c.overwrite);
     if (!*c.altitude) prompts.answers = {Answer::Ok};    // "Печатать нечего."
     if (!state.InRange) prompts.answers = {Answer::Ok};  // "Нерасчетный режим"
     PreviewUser user;
@@ -124,7 +125,9 @@ TEST_P(PrintToPdf, AsksForTheFileAndLeavesOnlyAFinishedPage) {
     ASSERT_EQ(prompts.dialogs.size(), printable ? 1u : 0u);
     if (printable) {
         EXPECT_EQ(prompts.dialogs[0].filter, "PDF (*.pdf)");
+        EXPECT_EQ(prompts.dialogs[0].initial, dir.filePath("MyRocket.pdf").toStdString());
     }
+    EXPECT_EQ(prompts.confirmations, c.pdf ? 1 : 0);
     const auto offDesign = std::count_if(prompts.boxes.begin(), prompts.boxes.end(),
                                          [](const auto& b) { return b.title == kOffDesignTitle; });
     EXPECT_EQ(offDesign, state.InRange ? 0 : 1);
@@ -169,6 +172,7 @@ TEST(PrintToPdfFailure, IsReportedWithTheFileAndTheReason) {
         prompts.answers = {Answer::Ok};
         if (QFileInfo::exists(QString::fromStdString(target)))
             prompts.answers.push_front(Answer::Yes);
+        prompts.answers.push_front(Answer::Yes);  // no printer: a PDF
         testing::internal::CaptureStderr();
         PreviewUser user;
         commands.mnuFilePrintDraw_Click();
@@ -228,17 +232,20 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     const std::string lead = "Шаблон займет ";
     ASSERT_EQ(prompts.boxes[0].text.rfind(lead, 0), 0u) << prompts.boxes[0].text;
     const int whole = std::atoi(prompts.boxes[0].text.c_str() + lead.size());
-    const size_t halfAt = prompts.boxes[0].text.find(") — ");
+    const std::string dash = ") — ";
+    const size_t halfAt = prompts.boxes[0].text.find(dash);
     ASSERT_NE(halfAt, std::string::npos);
-    const int half = std::atoi(prompts.boxes[0].text.c_str() + halfAt + std::string(") — ").size());
+    const int half = std::atoi(prompts.boxes[0].text.c_str() + halfAt + dash.size());
     EXPECT_EQ(prompts.boxes[0].text, halfTemplateQuestion(whole, half));
     EXPECT_LT(half, whole);
 
+    // The whole template: its pages asked about, shown, and written to the PDF offered when
+    // there is no printer.
     prompts.boxes.clear();
-    prompts.answers = {Answer::No, Answer::Yes};
+    prompts.answers = {Answer::No, Answer::Yes, Answer::Yes};
     prompts.paths = {pdf};
     commands.mnuFilePrintTemp_Click();
-    ASSERT_EQ(prompts.boxes.size(), 2u);
+    ASSERT_EQ(prompts.boxes.size(), 3u);
     const int asked = std::atoi(prompts.boxes[1].text.c_str() + lead.size());
     EXPECT_EQ(asked, whole);
     EXPECT_GT(asked, 12);
@@ -248,13 +255,15 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     EXPECT_EQ(user.pagesShown, std::vector<int>{asked});
     EXPECT_EQ(pdfPages(pdf), asked);
 
-    // The half profile chosen: its own number of pages, previewed and written.
+    // The half profile chosen: its own number of pages, shown and written.
     prompts.boxes.clear();
     const std::string halfPdf = dir.filePath("half.pdf").toStdString();
-    prompts.answers = {Answer::Yes, Answer::Yes};
+    prompts.answers = {Answer::Yes};
+    if (half > kPagesWithoutAsking) prompts.answers.push_back(Answer::Yes);
+    prompts.answers.push_back(Answer::Yes);
     prompts.paths = {halfPdf};
     commands.mnuFilePrintTemp_Click();
-    ASSERT_EQ(prompts.boxes.size(), half > kPagesWithoutAsking ? 2u : 1u);
+    ASSERT_EQ(prompts.boxes.size(), half > kPagesWithoutAsking ? 3u : 2u);
     if (half > kPagesWithoutAsking) {
         EXPECT_EQ(prompts.boxes[1].text, templatePagesQuestion(half));
     }

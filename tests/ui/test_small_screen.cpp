@@ -1,4 +1,5 @@
-// The main window on a small screen: captions and numbers shrink to fit their rows, never clip.
+// The main window on a small screen: captions and numbers shrink to fit their rows, never clip,
+// each group in one size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -45,9 +46,25 @@ TEST(SmallScreen, EveryCaptionAndResultFits) {
                   lineEditTextBox(*f, f->size()).width())
             << r;
     }
-    // Where the rows were too small, the text is smaller; elsewhere it keeps its size.
-    EXPECT_LT(form.label(kRowLLa)->font().pointSizeF(), 9.75);
-    EXPECT_EQ(form.label(kRowQm)->font().pointSizeF(), 9.75);
+    // The rows were too small for some captions: all of them are smaller, by the same size, the
+    // largest at which the longest fits; the results share one size too.
+    const double caption = form.label(kRowLLa)->font().pointSizeF();
+    EXPECT_LT(caption, 9.75);
+    for (int r = kRowInputHeading; r < kRowCount; ++r)
+        EXPECT_EQ(form.label(r)->font().pointSizeF(), caption) << r;
+    QFont larger = form.label(kRowLLa)->font();
+    larger.setPointSizeF(caption + 0.25);
+    bool oneWouldNotFit = false;
+    for (int r = kRowInputHeading; r < kRowCount; ++r) {
+        larger.setBold(form.label(r)->font().bold());
+        oneWouldNotFit =
+            oneWouldNotFit ||
+            fittingFont(larger, form.label(r)->text(), form.label(r)->size()).pointSizeF() <
+                larger.pointSizeF();
+    }
+    EXPECT_TRUE(oneWouldNotFit) << "a larger common size would have fitted";
+    for (int r = kRowFFa; r <= kRowLn; ++r)
+        EXPECT_EQ(form.field(r)->font().pointSizeF(), form.field(kRowPa)->font().pointSizeF()) << r;
 }
 
 // On 1280 x 1024 and larger screens every caption keeps the size it is meant to have.
