@@ -98,7 +98,7 @@ TEST_P(Files, InkscapeImportsTheDxfAtTrueSize) {
         run("/usr/bin/python3 " TAVRO_CONTOUR_TEST_DIR "/inkscape_dxf.py " + dxf + " " +
             arg(design.Ln - passageEntrance(contour).x) + " " + arg(2 * passageRadius(contour)));
     if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
-        GTEST_SKIP() << "Inkscape's extensions need python3-lxml";
+        GTEST_SKIP() << "Inkscape's extensions cannot run (python3-lxml, -numpy, -cssselect)";
     EXPECT_EQ(status, 0);
 }
 
