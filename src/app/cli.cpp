@@ -33,7 +33,10 @@ const char* const kUsage =
     "usage: tavro-nozzle-cli calc [--no-check] [--decimal-comma] [--save FILE.dat] NAME=TEXT ...\n"
     "       tavro-nozzle-cli open FILE.dat [--decimal-comma] [--save FILE.dat]\n"
     "  NAME is one of Title, Rkr, Qa, k, Pk, H, Rc, Qc, Note; TEXT is the field text.\n";
-const std::string kFullUsage = std::string(kUsage) + kOutputUsage + kContourUsage + kFigureUsage;
+std::string fullUsage() {
+    return std::string(kUsage) + kOutputUsage + contourUsage() + kFigureUsage +
+           "  --help                   this text\n";
+}
 
 struct CalcOptions {
     bool check = true;
@@ -137,11 +140,12 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
 
 // Every file the command reads or writes, so that none replaces another.
 std::vector<NamedPath> namedPaths(const CalcOptions& o) {
-    return {
+    std::vector<NamedPath> paths = {
         {"open", o.docs.openPath}, {"--save", o.docs.savePath}, {"--record", o.output.record},
-        {"--png", o.output.png},   {"--pdf", o.output.pdf},     {"--dxf", o.contour.dxf},
-        {"--svg", o.contour.svg},  {"--stl", o.contour.stl},    {"--stations", o.contour.stations},
+        {"--png", o.output.png},   {"--pdf", o.output.pdf},
     };
+    for (const auto& [format, path] : o.contour.files) paths.push_back({format->option, path});
+    return paths;
 }
 
 // The rows are the tool's answer: a pipe or disk that did not take them is a failed run.
@@ -157,10 +161,14 @@ int checkedOutput(int status, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << fullUsage();
+        return kExitOk;
+    }
     if (args.empty() || (args[0] != "calc" && args[0] != "open")) {
         err << (args.empty() ? std::string("missing command\n")
                              : "unknown command " + args[0] + "\n")
-            << kFullUsage;
+            << fullUsage();
         return kExitUsage;
     }
     CalcOptions options;
@@ -169,7 +177,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string problem = parseCalc(args, options);
     if (problem.empty()) problem = samePathProblem(namedPaths(options));
     if (!problem.empty()) {
-        err << problem << '\n' << kFullUsage;
+        err << problem << '\n' << fullUsage();
         return kExitUsage;
     }
     try {

@@ -1,21 +1,25 @@
-// The workshop files on the command line: --dxf, --svg, --stl and --stations with --step.
+// The workshop files on the command line: one option per format of the table, --step.
 #pragma once
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design_state.h"
+#include "workshop_formats.h"
 
 namespace tavro {
 
 struct ContourOptions {
-    std::string dxf, svg, stl, stations;
+    // The files asked for, in the order asked.
+    std::vector<std::pair<const WorkshopFormat*, std::string>> files;
     double step = 1;  // mm between the table's regular stations
     bool stepGiven = false;
 };
 
-extern const char* const kContourUsage;
+// The usage lines of the formats' options, and a word when this build writes no STEP.
+std::string contourUsage();
 
 bool isContourOption(const std::string& arg);
 // Reads the option at args[i] and its value (moving i onto it); "" or why it is wrong.

@@ -24,6 +24,7 @@ namespace tavro {
 const char* const kOutputUsage =
     "  --png FILE [--size WxH]  the window drawing on a white sheet (700x1000 by default)\n"
     "  --pdf FILE [--template]  the printed drawing, or every page of the full-size template\n"
+    "  --half                   the template as a half profile: one wall and the axis, to mirror\n"
     "  --page A4|A3|Letter      the paper of the PDF (A4 by default)\n"
     "  --landscape              the paper turned across (a template turns when that saves pages)\n"
     "  --max-pages N            the most pages a template may take (200 by default)\n"
@@ -139,13 +140,14 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, Reporter& repo
         if (rulesOf(o.pdfMode).fullSize && state.InRange) {
             // A mistyped size would print for minutes into a file nobody can use: the pages
             // are counted before any is made.
-            const int pages = planForPaper(writer, state, kPageFontPoints, true).pageCount();
+            const TemplateShape shape = o.half ? TemplateShape::Half : TemplateShape::Whole;
+            const int pages = planForPaper(writer, state, kPageFontPoints, true, shape).pageCount();
             if (pages > o.maxPages) {
                 err << "the template takes " << pages << " pages, more than --max-pages "
                     << o.maxPages << '\n';
                 return kExitUsage;
             }
-            plan = planForPaper(writer, state, kPageFontPoints);
+            plan = planForPaper(writer, state, kPageFontPoints, false, shape);
             output.plan = &plan;
         }
         PainterTarget page(writer, {}, kPageFontPoints);
@@ -161,13 +163,14 @@ int drawPdf(const OutputOptions& o, DesignState& state, char sep, Reporter& repo
 
 bool isOutputOption(const std::string& a) {
     return a == "--png" || a == "--size" || a == "--pdf" || a == "--template" || a == "--record" ||
-           a == "--page" || a == "--landscape" || a == "--max-pages";
+           a == "--page" || a == "--landscape" || a == "--max-pages" || a == "--half";
 }
 
 std::string parseOutputOption(const std::vector<std::string>& args, size_t& i, OutputOptions& o) {
     const std::string& a = args[i];
-    if (a == "--template") {
+    if (a == "--template" || a == "--half") {
         o.pdfMode = OutputMode::Template;
+        o.half = o.half || a == "--half";
         return "";
     }
     if (a == "--landscape") {

@@ -14,6 +14,7 @@ struct OutputOptions {
     std::string png, pdf, record;
     int width = 700, height = 1000;
     OutputMode pdfMode = OutputMode::Drawing;  // the printed drawing or the template
+    bool half = false;                         // the template as a half profile
     std::string paper = "A4";                  // A4, A3 or Letter
     bool landscape = false;
     int maxPages = 200;  // a template of more pages is refused

@@ -164,6 +164,13 @@ double radiusAt(const Piece& piece, double x) {
     return u * u * s.y + 2 * u * t * p.y + t * t * e.y;
 }
 
+size_t passageStart(const Contour& contour) {
+    size_t i = 0;
+    while (i + 1 < contour.pieces.size() && !(contour.pieces[i].end.x > contour.pieces[i].start.x))
+        ++i;
+    return i;
+}
+
 const char* pieceName(PieceKind kind) {
     switch (kind) {
         case PieceKind::Cone:

@@ -75,6 +75,10 @@ struct Span {
 // chain of tangent arcs within tolerance (mm) of the exact curve.
 std::vector<Span> wallSpans(const Contour& contour, double tolerance);
 
+// The first piece of the passage proper: a flat entrance face (pieces running along the
+// entrance plane) belongs to the metal around it, not to the flow.
+size_t passageStart(const Contour& contour);
+
 // Russian name of a piece as the station table shows it.
 const char* pieceName(PieceKind kind);
 

@@ -1,4 +1,6 @@
-// The contour as an AutoCAD R12 ASCII drawing: lines and arcs only, which every CAM program reads.
+// The contour as a DXF drawing in millimetres: lines, arcs and texts only, which every CAM
+// program reads, each outline a closed loop that a laser cuts and a CAD program revolves.
+#include <algorithm>
 #include <cmath>
 
 #include "decimal_text.h"
@@ -11,6 +13,10 @@ namespace {
 constexpr double kDegreesPerRadian = 180 / kPi;
 // Coordinates with this many decimals keep joints well inside a micrometre.
 constexpr int kDecimals = 10;
+constexpr double kTextHeight = 3.5;  // mm, the usual lettering of a drawing
+constexpr double kTextWidth = 0.8;   // a generous width of a letter, in text heights
+constexpr int kMillimetres = 4;      // $INSUNITS
+constexpr int kMetric = 1;           // $MEASUREMENT
 
 class DxfText {
   public:
@@ -32,6 +38,31 @@ class DxfText {
     std::string text_;
 };
 
+// Text outside ASCII as the \U+XXXX escapes that AutoCAD, ezdxf and Inkscape read in any code
+// page; line breaks and other control characters dropped.
+std::string dxfText(const std::string& utf8) {
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t c = more ? lead & (0x3F >> more) : lead;
+        ++i;
+        for (int k = 0; k < more && i < utf8.size(); ++k, ++i)
+            c = c << 6 | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+        if (c < 0x20 || c == 0x7F) continue;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c <= 0xFFFF) {
+            out += "\\U+";
+            for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+        } else {
+            out += '?';
+        }
+    }
+    return out;
+}
+
 void header(DxfText& d, double length, double radius) {
     d.code(0, "SECTION");
     d.code(2, "HEADER");
@@ -49,6 +80,12 @@ void header(DxfText& d, double length, double radius) {
     d.code(9, "$LIMMAX");
     d.number(10, length);
     d.number(20, radius);
+    // Readers that honour units (CAM programs, Inkscape's "read from file") then take the
+    // numbers as millimetres instead of the inches a DXF without units means to them.
+    d.code(9, "$INSUNITS");
+    d.integer(70, kMillimetres);
+    d.code(9, "$MEASUREMENT");
+    d.integer(70, kMetric);
     d.code(0, "ENDSEC");
 }
 
@@ -85,10 +122,12 @@ void tables(DxfText& d) {
     d.code(0, "ENDTAB");
     d.code(0, "TABLE");
     d.code(2, "LAYER");
-    d.integer(70, 3);
+    d.integer(70, 5);
     layer(d, "0", 7, "CONTINUOUS");
     layer(d, "CONTOUR", 7, "CONTINUOUS");
+    layer(d, "PROFILE", 5, "CONTINUOUS");
     layer(d, "AXIS", 8, "CENTER");
+    layer(d, "NOTES", 3, "CONTINUOUS");
     d.code(0, "ENDTAB");
     d.code(0, "ENDSEC");
 }
@@ -106,40 +145,94 @@ double degrees(const Point& centre, const Point& p) {
     return a;
 }
 
-// A span of the upper wall, or its mirror image below the axis.
-void span(DxfText& d, const Span& s, bool mirrored) {
-    const auto place = [&](Point p) { return mirrored ? Point{p.x, -p.y} : p; };
+Point mirrored(Point p) {
+    return {p.x, -p.y};
+}
+
+Span mirrored(Span s) {
+    s.start = mirrored(s.start);
+    s.end = mirrored(s.end);
+    s.centre = mirrored(s.centre);
+    s.counterclockwise = !s.counterclockwise;
+    return s;
+}
+
+void span(DxfText& d, const char* layerName, const Span& s) {
     if (s.radius == 0) {
-        line(d, "CONTOUR", place(s.start), place(s.end));
+        line(d, layerName, s.start, s.end);
         return;
     }
-    // A DXF arc runs counterclockwise from its start angle; mirroring turns the direction.
-    const Point c = place(s.centre);
-    const bool ccw = s.counterclockwise != mirrored;
-    const Point from = place(ccw ? s.start : s.end), to = place(ccw ? s.end : s.start);
+    // A DXF arc runs counterclockwise from its start angle.
+    const Point from = s.counterclockwise ? s.start : s.end;
+    const Point to = s.counterclockwise ? s.end : s.start;
     d.code(0, "ARC");
-    d.code(8, "CONTOUR");
-    d.point(10, c.x, c.y);
+    d.code(8, layerName);
+    d.point(10, s.centre.x, s.centre.y);
     d.number(40, s.radius);
-    d.number(50, degrees(c, from));
-    d.number(51, degrees(c, to));
+    d.number(50, degrees(s.centre, from));
+    d.number(51, degrees(s.centre, to));
+}
+
+void text(DxfText& d, Point at, const std::string& utf8) {
+    d.code(0, "TEXT");
+    d.code(8, "NOTES");
+    d.point(10, at.x, at.y);
+    d.number(40, kTextHeight);
+    d.code(1, dxfText(utf8));
 }
 
 }  // namespace
 
-std::string contourDxf(const Contour& contour) {
+std::string contourDxf(const Contour& contour, const DesignNotes& notes) {
+    const double radius = widestRadius(contour);
     DxfText d;
-    header(d, contour.length, widestRadius(contour));
+    d.code(999, dxfText("Tavro-nozzle: " + (notes.title.empty() ? "" : notes.title + ", ") +
+                        notes.inputs));
+    // The extents take in the notes, so that "zoom to extents" shows them whole.
+    const std::string dimensions = dimensionsText(contour, false);
+    size_t letters = 0;
+    for (const std::string* t : {&notes.title, &dimensions}) {
+        size_t n = 0;
+        for (char ch : *t) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+        letters = std::max(letters, n);
+    }
+    header(d, std::max(contour.length, kTextWidth * kTextHeight * static_cast<double>(letters)),
+           radius + 4 * kTextHeight);
     tables(d);
     d.code(0, "SECTION");
     d.code(2, "BLOCKS");
     d.code(0, "ENDSEC");
     d.code(0, "SECTION");
     d.code(2, "ENTITIES");
-    const std::vector<Span> spans = wallSpans(contour, kDxfTolerance);
-    for (bool mirrored : {false, true})
-        for (const Span& s : spans) span(d, s, mirrored);
+
+    // The upper wall of the passage proper, running downstream; its ends on the faces.
+    std::vector<Span> wall = wallSpans(contour, kDxfTolerance);
+    const Point entrance = contour.pieces[passageStart(contour)].start;
+    while (wall.size() > 1 && !(wall.front().end.x > wall.front().start.x))
+        wall.erase(wall.begin());
+    wall.front().start = entrance;
+    const Point exit = wall.back().end;
+
+    // The full section, walked round: upper wall, exit, lower wall back, entrance.
+    for (const Span& s : wall) span(d, "CONTOUR", s);
+    line(d, "CONTOUR", exit, mirrored(exit));
+    for (auto s = wall.rbegin(); s != wall.rend(); ++s) {
+        Span back = mirrored(*s);
+        std::swap(back.start, back.end);
+        back.counterclockwise = !back.counterclockwise;
+        span(d, "CONTOUR", back);
+    }
+    line(d, "CONTOUR", mirrored(entrance), entrance);
+
+    // The half-section that a CAD program revolves about its axis edge.
+    for (const Span& s : wall) span(d, "PROFILE", s);
+    line(d, "PROFILE", exit, {exit.x, 0});
+    line(d, "PROFILE", {exit.x, 0}, {entrance.x, 0});
+    line(d, "PROFILE", {entrance.x, 0}, entrance);
+
     line(d, "AXIS", {0, 0}, {contour.length, 0});
+    if (!notes.title.empty()) text(d, {0, radius + 2.5 * kTextHeight}, notes.title);
+    text(d, {0, radius + kTextHeight}, dimensions);
     d.code(0, "ENDSEC");
     d.code(0, "EOF");
     return d.take();

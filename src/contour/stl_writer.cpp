@@ -53,10 +53,9 @@ struct Vertex {
 
 class StlBytes {
   public:
-    explicit StlBytes(std::uint32_t triangles) {
+    StlBytes(const std::string& header, std::uint32_t triangles) {
         bytes_.reserve(84 + 50 * static_cast<size_t>(triangles));
-        const char title[80] = "Tavro-nozzle flow passage, mm";
-        bytes_.insert(bytes_.end(), title, title + 80);
+        bytes_.insert(bytes_.end(), header.begin(), header.end());
         word(triangles);
     }
     void triangle(const Vertex& a, const Vertex& b, const Vertex& c) {
@@ -95,6 +94,23 @@ class StlBytes {
     std::vector<std::uint8_t> bytes_;
 };
 
+// 80 bytes of ASCII: the title as far as it fits before the main dimensions. A header that
+// began with "solid" would pass for a text STL with some readers.
+std::string headerOf(const Contour& contour, const DesignNotes& notes) {
+    constexpr size_t kHeader = 80;
+    const std::string dimensions = dimensionsText(contour, true);
+    std::string title = asciiText(notes.title);
+    if (title.empty()) {
+        title = "Tavro-nozzle";
+    } else if (title.compare(0, 5, "solid") == 0) {
+        title = "Tavro-nozzle " + title;
+    }
+    title = title.substr(0, kHeader - std::min(kHeader, dimensions.size() + 2));
+    std::string header = title + ", " + dimensions;
+    header.resize(kHeader, ' ');
+    return header;
+}
+
 }  // namespace
 
 double stlSize(const Contour& contour) {
@@ -104,7 +120,7 @@ double stlSize(const Contour& contour) {
     return 84 + 50 * 2 * facetsAround(contour) * vertices;
 }
 
-std::vector<std::uint8_t> contourStl(const Contour& contour) {
+std::vector<std::uint8_t> contourStl(const Contour& contour, const DesignNotes& notes) {
     std::vector<Point> wall = profile(contour);
     // A flat entrance face belongs to the metal, not to the passage: the passage starts where
     // the wall leaves the entrance plane.
@@ -129,7 +145,7 @@ std::vector<std::uint8_t> contourStl(const Contour& contour) {
     };
 
     const size_t bands = wall.size() - 1;
-    StlBytes stl(static_cast<std::uint32_t>(2 * around * (bands + 1)));
+    StlBytes stl(headerOf(contour, notes), static_cast<std::uint32_t>(2 * around * (bands + 1)));
     for (size_t i = 0; i < bands; ++i) {
         for (int j = 0; j < around; ++j) {
             // Facets turned so that their normals point out of the passage, into the metal.

@@ -15,7 +15,7 @@ constexpr double kWindowStep = 1;
 // Only a contour that can be made is exported, and the user hears why not before any name is
 // asked: a design outside the charts as such, an empty one (after Clear, or never computed) in
 // a word.
-void DocumentCommands::exportContour(ContourFile kind) {
+void DocumentCommands::exportContour(const WorkshopFormat& format) {
     if (!contourOf(s_)) {
         if (s_.InRange && !(s_.Ln > 0 && s_.Ra > 0 && s_.Rc > 0)) {
             prompts_.messageBox(
@@ -28,32 +28,15 @@ void DocumentCommands::exportContour(ContourFile kind) {
         return;
     }
     std::string path;
-    const std::string offered = PictureBaseName(s_.DocumentPath, appDir_) + contourSuffix(kind);
-    if (chooseSaveName(prompts_, contourFilter(kind), offered, path) != NameChoice::Accepted)
-        return;
+    const std::string offered = PictureBaseName(s_.DocumentPath, appDir_) + format.suffix;
+    if (chooseSaveName(prompts_, format.filter, offered, path) != NameChoice::Accepted) return;
     std::string why;
-    if (SaveContourFile(path, kind, s_, sep_, kWindowStep, &why) != ContourSave::Saved) {
+    if (SaveContourFile(path, format, s_, sep_, kWindowStep, &why) != ContourSave::Saved) {
         prompts_.messageBox(failedWriteText("Сохранение не удалось", path, why),
                             "Ошибка сохранения", Buttons::Ok, Icon::Exclamation);
         return;
     }
     prompts_.confirmSaved();
-}
-
-void DocumentCommands::mnuFileContourDxf_Click() {
-    exportContour(ContourFile::Dxf);
-}
-
-void DocumentCommands::mnuFileContourSvg_Click() {
-    exportContour(ContourFile::Svg);
-}
-
-void DocumentCommands::mnuFileContourStl_Click() {
-    exportContour(ContourFile::Stl);
-}
-
-void DocumentCommands::mnuFileContourTable_Click() {
-    exportContour(ContourFile::Stations);
 }
 
 }  // namespace tavro

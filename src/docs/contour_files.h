@@ -1,17 +1,12 @@
-// The workshop files of the contour (DXF, SVG, STL, station table) written to disk safely.
+// The workshop files of the contour (DXF, SVG, STL, STEP, station table) written to disk safely.
 #pragma once
 
 #include <string>
 
 #include "design_state.h"
+#include "workshop_formats.h"
 
 namespace tavro {
-
-enum class ContourFile { Dxf, Svg, Stl, Stations };
-
-// The file dialog's filter and the suffix offered with the document's name.
-const char* contourFilter(ContourFile kind);
-const char* contourSuffix(ContourFile kind);
 
 enum class ContourSave {
     Saved,
@@ -22,7 +17,8 @@ enum class ContourSave {
 // Makes the file of the design's contour in memory and replaces the file at path with it.
 // The station table has a row every step mm and numbers with the given decimal separator.
 // On a failure why tells the system's reason.
-ContourSave SaveContourFile(const std::string& path, ContourFile kind, const DesignState& design,
-                            char decimalSeparator, double step, std::string* why);
+ContourSave SaveContourFile(const std::string& path, const WorkshopFormat& format,
+                            const DesignState& design, char decimalSeparator, double step,
+                            std::string* why);
 
 }  // namespace tavro

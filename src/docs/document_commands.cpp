@@ -16,12 +16,28 @@ const char* const kBmpFilter = "Bitmap pictures (*.bmp) | *.bmp";
 const char* const kJpegFilter = "JPEG Image (*.jpg) | *.jpg";
 const char* const kPdfFilter = "PDF (*.pdf)";
 
-std::string templatePagesQuestion(int pages) {
+namespace {
+
+// "1 лист", "3 листа", "12 листов".
+std::string sheets(int pages) {
     const int tens = pages % 100, units = pages % 10;
     const char* word = "листов";
     if (units == 1 && tens != 11) word = "лист";
     if (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) word = "листа";
-    return "Шаблон займет " + std::to_string(pages) + " " + word + ". Печатать?";
+    return std::to_string(pages) + " " + word;
+}
+
+}  // namespace
+
+std::string templatePagesQuestion(int pages) {
+    return "Шаблон займет " + sheets(pages) + ". Печатать?";
+}
+
+std::string halfTemplateQuestion(int whole, int half) {
+    return "Шаблон займет " + sheets(whole) +
+           ", половина профиля (одна стенка и ось, вторая "
+           "половина зеркально) — " +
+           sheets(half) + ".\r\nПечатать половину профиля?";
 }
 
 namespace {
@@ -304,7 +320,22 @@ void DocumentCommands::print(OutputMode mode) {
         return;
     }
     if (mode == OutputMode::Template) {
-        const int pages = output_->templatePages();
+        // A template of several pages offers the half profile when that saves paper.
+        output_->setTemplateShape(TemplateShape::Whole);
+        int pages = output_->templatePages();
+        if (pages > 1) {
+            output_->setTemplateShape(TemplateShape::Half);
+            const int half = output_->templatePages();
+            if (half < pages) {
+                const Answer a = prompts_.messageBox(halfTemplateQuestion(pages, half), "Печать",
+                                                     Buttons::YesNoCancel, Icon::Question);
+                if (a == Answer::Yes) pages = half;
+                if (a != Answer::Yes) output_->setTemplateShape(TemplateShape::Whole);
+                if (a == Answer::Cancel) return;
+            } else {
+                output_->setTemplateShape(TemplateShape::Whole);
+            }
+        }
         if (pages > kPagesWithoutAsking &&
             prompts_.messageBox(templatePagesQuestion(pages), "Печать", Buttons::YesNo,
                                 Icon::Question) != Answer::Yes)

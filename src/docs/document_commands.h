@@ -19,6 +19,8 @@ extern const char* const kPdfFilter;
 constexpr int kPagesWithoutAsking = 12;
 // "Шаблон займет 13 листов. Печатать?", the noun agreeing with the number.
 std::string templatePagesQuestion(int pages);
+// The choice between the whole template and the half profile (one wall and the axis).
+std::string halfTemplateQuestion(int whole, int half);
 
 // How choosing the name of a file to write ended.
 enum class NameChoice { Accepted, DialogCancelled, OverwriteCancelled };
@@ -55,11 +57,8 @@ class DocumentCommands {
     void mnuFileSaveImgJpg_Click();
     void mnuFilePrintDraw_Click();
     void mnuFilePrintTemp_Click();
-    // "экспорт контура": the workshop files of the contour.
-    void mnuFileContourDxf_Click();
-    void mnuFileContourSvg_Click();
-    void mnuFileContourStl_Click();
-    void mnuFileContourTable_Click();
+    // An item of "экспорт контура": the contour's workshop file in one format.
+    void exportContour(const WorkshopFormat& format);
 
     // The failure text of the JPEG export, naming the module and where it is looked for.
     std::string jpegFailureText() const;
@@ -79,7 +78,6 @@ class DocumentCommands {
     void print(OutputMode mode);
     // Where a document path lies on disk: a relative one in the application directory.
     std::string onDisk(const std::string& path) const;
-    void exportContour(ContourFile kind);
 
     DesignState& s_;
     View& view_;

@@ -102,6 +102,8 @@ class SheetOutput {
     virtual bool hasPrinter() = 0;
     // How many pages the full-size template takes on the paper printing would use.
     virtual int templatePages() = 0;
+    // The shape of the template that the calls after it count, show and print.
+    virtual void setTemplateShape(TemplateShape shape) = 0;
     // Shows the pages of the printed drawing or the full-size template as they will be
     // printed; true when the user asks to print them.
     virtual bool previewPages(OutputMode mode) = 0;

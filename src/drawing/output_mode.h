@@ -7,4 +7,8 @@ namespace tavro {
 // full-size template. Carried as it is from the command that asks for it to the drawing.
 enum class OutputMode { Window, Drawing, Template };
 
+// The template's shape: the whole contour, or the half profile (one wall and the axis) that the
+// user mirrors.
+enum class TemplateShape { Whole, Half };
+
 }  // namespace tavro

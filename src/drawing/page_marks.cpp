@@ -53,6 +53,17 @@ void drawPageMarks(DrawingTarget& t, const std::vector<PageMark>& marks, int lin
             case PageMark::Bar:
                 drawBar(t, m.x, m.y, m.text, m.length, m.ticks, lineWidth);
                 break;
+            case PageMark::Frame:
+                t.setDrawStyle(kSolid);
+                t.setDrawWidth(1);
+                t.line(single(m.x), single(m.y), single(m.x + m.length), single(m.y + m.height),
+                       m.faint ? kGrey : kBlack, true);
+                break;
+            case PageMark::Stroke:
+                t.setDrawStyle(kSolid);
+                t.setDrawWidth(1);
+                segment(t, m.x, m.y, m.x + m.length, m.y + m.height, m.faint ? kGrey : kBlack);
+                break;
             case PageMark::Cross:
                 t.setDrawStyle(kSolid);
                 t.setDrawWidth(lineWidth);

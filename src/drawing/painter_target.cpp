@@ -277,14 +277,14 @@ void PainterTarget::endDoc() {
 }
 
 TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
-                          bool countOnly) {
+                          bool countOnly, TemplateShape shape) {
     const QPageLayout layout = paper.pageLayout();
     TemplatePlan plan;
     {
         PainterTarget metrics(paper, {}, fontPoints);
         metrics.setScaleMode(kScaleMillimetres);
-        plan =
-            planTemplate(metrics, state, usableArea(layout), usableArea(layout, true), countOnly);
+        plan = planTemplate(metrics, state, usableArea(layout), usableArea(layout, true), countOnly,
+                            shape);
     }
     if (plan.turned) {
         paper.setPageOrientation(layout.orientation() == QPageLayout::Portrait

@@ -98,7 +98,7 @@ class PainterTarget : public DrawingTarget {
 // that takes fewer pages; text is measured at the given font size. countOnly as for
 // planTemplate.
 TemplatePlan planForPaper(QPagedPaintDevice& paper, const DesignState& state, double fontPoints,
-                          bool countOnly = false);
+                          bool countOnly = false, TemplateShape shape = TemplateShape::Whole);
 
 // The usable area of a page layout in millimetres, with the page upright and turned across.
 PageArea usableArea(const QPageLayout& layout, bool across = false);

@@ -6,6 +6,7 @@
 #include "builders.h"
 #include "checked_ops.h"
 #include "faults.h"
+#include "half_target.h"
 #include "number_text.h"
 #include "page_marks.h"
 #include "sheet_fit.h"
@@ -61,13 +62,22 @@ void printLegend(DrawingTarget& t, float scale, char sep) {
 
 // A template too large for one page: the large sheet page by page, each page drawn whole and
 // cut to its part of the sheet by the origin, with its own marks.
-RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const TemplatePlan& plan,
+RebuildOutcome rebuildTiles(DrawingTarget& sheet, DesignState& s, const TemplatePlan& plan,
                             OutputMode mode, char sep, Reporter& reporter) {
     const int contourWidth = rulesOf(mode).contourWidth;
     s.AxisX = single(plan.axisX);
     s.EntryY = single(plan.entryY);
+    HalfTarget half(sheet, s.AxisX);
+    DrawingTarget& target =
+        plan.shape == TemplateShape::Half ? static_cast<DrawingTarget&>(half) : sheet;
     bool first = true;
+    if (!plan.mapPage.empty()) {
+        target.setOrigin(0, 0);
+        drawPageMarks(sheet, plan.mapPage, contourWidth);
+        first = false;
+    }
     for (const TemplatePage& page : plan.pages) {
+        if (!page.printed) continue;
         if (!first) target.newPage();
         target.setOrigin(single(page.left), single(page.top));
         drawAxisLines(target, s, 1);
@@ -78,7 +88,8 @@ RebuildOutcome rebuildTiles(DrawingTarget& target, DesignState& s, const Templat
         clean = NozzleBuilder(target, s, 1, mode, contourWidth, sep, reporter) && clean;
         // A contour that failed on one page fails on all: reported once, nothing printed.
         if (!clean) return RebuildOutcome::Failed;
-        drawPageMarks(target, page.marks, contourWidth);
+        // The marks are the page's own, never cut by the axis.
+        drawPageMarks(sheet, page.marks, contourWidth);
         first = false;
     }
     target.setOrigin(0, 0);

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <utility>
 
 #include "faults.h"
+#include "half_target.h"
 #include "segment_target.h"
 #include "sheet_fit.h"
 #include "sheet_parts.h"
@@ -31,6 +33,18 @@ constexpr int kBarLengths[] = {100, 50, 20, 10};
 constexpr double kMostAcross = 30000;
 constexpr double kPageNameFactor = 1.5;
 const char* const kLegend = "Масштаб 1:1";
+// The axis keeps this far from a column of crosses: clear of the cross and of its strip.
+constexpr double kAxisFromCrosses = kTileOverlap / 2 + 3.5;
+// The page map: its heading, the cells of a map beside the nozzle (a page's longer side) and at
+// most the share of a page's size that a cell of a map page takes.
+const char* const kMapHeading = "Схема листов шаблона:";
+constexpr double kSmallMapCell = 9;
+constexpr double kLargestMapCell = 0.15;
+// The axis of a half-profile template: near the sheet's left edge, clear of its crosses.
+constexpr double kHalfAxisX = kTileOverlap / 2 + kAxisFromCrosses + 1;
+const char* const kHalfNote = "половина профиля: вторую половину получите зеркально по оси";
+// The map on page A1 stands below the page's name.
+constexpr double kMapDrop = 12;
 
 // Whether the segment meets the rectangle.
 bool meets(const Segment& s, const SheetRect& r) {
@@ -50,20 +64,36 @@ bool inside(const SheetRect& inner, const SheetRect& outer) {
            inner.bottom() <= outer.bottom();
 }
 
+// The blank's outline and the contour with the nozzle placed at (axisX, entryY): what makes a
+// page of the sheet worth printing.
+std::vector<Segment> partLines(DesignState s, double axisX, double entryY, TemplateShape shape) {
+    s.AxisX = single(axisX);
+    s.EntryY = single(entryY);
+    SegmentTarget outline;
+    HalfTarget halfOutline(outline, s.AxisX);
+    DrawingTarget& t =
+        shape == TemplateShape::Half ? static_cast<DrawingTarget&>(halfOutline) : outline;
+    if (static_cast<double>(s.Ln) * s.Ra * s.Rc != 0) {
+        const double half = std::max(s.Ra, s.Rc);
+        t.line(s.AxisX - static_cast<float>(half), s.EntryY, s.AxisX + static_cast<float>(half),
+               s.EntryY + s.Ln, kGrey, true);
+    }
+    drawContour(t, s, 1);
+    return std::move(outline.strokes);
+}
+
 // The template's lines with the nozzle placed at (axisX, entryY): axis, throat and diffuser
 // lines, the blank's outline and the contour.
-std::vector<Segment> templateLines(DesignState s, double axisX, double entryY) {
+std::vector<Segment> templateLines(DesignState s, double axisX, double entryY,
+                                   TemplateShape shape) {
     s.AxisX = single(axisX);
     s.EntryY = single(entryY);
     SegmentTarget outline;
     drawAxisLines(outline, s, 1);
-    if (static_cast<double>(s.Ln) * s.Ra * s.Rc != 0) {
-        const double half = std::max(s.Ra, s.Rc);
-        outline.line(s.AxisX - static_cast<float>(half), s.EntryY,
-                     s.AxisX + static_cast<float>(half), s.EntryY + s.Ln, kGrey, true);
-    }
-    drawContour(outline, s, 1);
-    return std::move(outline.strokes);
+    std::vector<Segment> lines = std::move(outline.strokes);
+    const std::vector<Segment> parts = partLines(s, axisX, entryY, shape);
+    lines.insert(lines.end(), parts.begin(), parts.end());
+    return lines;
 }
 
 // Text sizes in millimetres at a multiple of the page's font, the font left as it was.
@@ -176,10 +206,12 @@ struct Tiling {
 };
 
 // Pages needed to hold the blank's outline with room around it, at full size.
-Tiling tilingFor(const DesignState& s, PageArea page) {
+Tiling tilingFor(const DesignState& s, PageArea page, TemplateShape shape) {
     const double stepX = page.width - kTileOverlap, stepY = page.height - kTileOverlap;
     if (stepX <= 0 || stepY <= 0) return {};
-    const double width = 2.0 * std::max(s.Ra, s.Rc) + 2 * kSideRoom;
+    const double width = shape == TemplateShape::Half
+                             ? kHalfAxisX + std::max(s.Ra, s.Rc) + kSideRoom
+                             : 2.0 * std::max(s.Ra, s.Rc) + 2 * kSideRoom;
     const double height = static_cast<double>(s.Ln) + 2 * kEndRoom;
     const auto count = [](double length, double step) {
         return static_cast<int>(
@@ -196,7 +228,7 @@ Tiling tilingFor(const DesignState& s, PageArea page) {
 std::optional<TemplatePlan> onePage(Measure& measure, const DesignState& s, PageArea page) {
     const SheetRect area{0, 0, page.width, page.height};
     const double axisX = single(page.width / 2.0), entryY = single(page.height * 0.2);
-    const std::vector<Segment> lines = templateLines(s, axisX, entryY);
+    const std::vector<Segment> lines = templateLines(s, axisX, entryY, TemplateShape::Whole);
     for (const Segment& l : lines)
         if (!inside(SheetRect{std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::fabs(l.x2 - l.x1),
                               std::fabs(l.y2 - l.y1)},
@@ -260,21 +292,181 @@ void placeLines(Placer& placer, Measure& measure,
     }
 }
 
+// The axis in the sheet's middle, unless that runs it along a column of crosses (an even
+// number of columns): then it moves aside, which the side room around the blank allows.
+double axisClearOfCrosses(double sheetWidth, double stepX) {
+    const double middle = sheetWidth / 2;
+    const double k = std::round((middle - kCrossInset) / stepX);
+    const double column = k * stepX + kCrossInset;
+    if (std::fabs(middle - column) >= kAxisFromCrosses) return middle;
+    return column + (middle >= column ? kAxisFromCrosses : -kAxisFromCrosses);
+}
+
+// The pages (row * columns + column) that a part of the contour or the outline crosses.
+std::set<long long> heldPages(const std::vector<Segment>& parts, Tiling tiling, double stepX,
+                              double stepY, PageArea page) {
+    std::set<long long> held;
+    const auto range = [](double from, double to, double size, double step, int count) {
+        const int first = static_cast<int>(std::floor((from - size) / step));
+        const int last = static_cast<int>(std::floor(to / step));
+        return std::make_pair(std::max(0, first), std::min(count - 1, last));
+    };
+    for (const Segment& seg : parts) {
+        const auto [c0, c1] = range(std::min(seg.x1, seg.x2), std::max(seg.x1, seg.x2), page.width,
+                                    stepX, tiling.columns);
+        const auto [r0, r1] = range(std::min(seg.y1, seg.y2), std::max(seg.y1, seg.y2), page.height,
+                                    stepY, tiling.rows);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                if (meets(seg, SheetRect{c * stepX, r * stepY, page.width, page.height}))
+                    held.insert(static_cast<long long>(r) * tiling.columns + c);
+    }
+    return held;
+}
+
+// The page map's block: a heading, the sheet's grid of pages in their proportions, and the
+// instruction how to join them.
+struct MapLayout {
+    double cellWidth = 0, cellHeight = 0, nameFactor = 1;
+    double width = 0, height = 0;
+    int rows = 0, columns = 0;
+    std::vector<std::string> instruction;  // its lines
+};
+
+size_t letters(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
+}
+
+// The instruction in lines of at most about `characters` letters, broken between words.
+std::vector<std::string> wrappedInstruction(size_t characters) {
+    std::vector<std::string> lines{""};
+    const std::string text = kJoinInstruction;
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t to = text.find(' ', from);
+        if (to == std::string::npos) to = text.size();
+        const std::string word = text.substr(from, to - from);
+        if (!lines.back().empty() && letters(lines.back()) + 1 + letters(word) > characters)
+            lines.emplace_back();
+        lines.back() += (lines.back().empty() ? "" : " ") + word;
+        from = to + 1;
+    }
+    return lines;
+}
+
+MapLayout mapLayout(Measure& measure, Tiling tiling, double cellWidth, double cellHeight,
+                    size_t characters = std::string::npos) {
+    MapLayout m;
+    m.instruction = wrappedInstruction(characters);
+    m.rows = tiling.rows;
+    m.columns = tiling.columns;
+    m.cellWidth = cellWidth;
+    m.cellHeight = cellHeight;
+    const std::string widest = pageName(tiling.rows - 1, tiling.columns - 1);
+    m.nameFactor = std::min(
+        {1.0, (cellWidth - 1) / measure.width(widest, 1), (cellHeight - 1) / measure.height(1)});
+    m.width = std::max(tiling.columns * cellWidth, measure.width(kMapHeading, 1));
+    for (const std::string& line : m.instruction)
+        m.width = std::max(m.width, measure.width(line, 1));
+    m.height = (1 + static_cast<double>(m.instruction.size())) * measure.height(1) +
+               tiling.rows * cellHeight + 2 * kGap;
+    return m;
+}
+
+// A map small enough to stand beside the nozzle on the first page, its instruction in lines
+// of at most `characters` letters.
+MapLayout smallMap(Measure& measure, Tiling tiling, PageArea page, size_t characters) {
+    const double k = kSmallMapCell / std::max(page.width, page.height);
+    return mapLayout(measure, tiling, std::max(k * page.width, measure.width("A1", 1) + 2),
+                     std::max(k * page.height, measure.height(1) + 2), characters);
+}
+
+// The map filling a page of its own under the title and the page's number.
+MapLayout pageMapLayout(Measure& measure, Tiling tiling, PageArea page, const std::string& title) {
+    const double texts = measure.height(kTitleFactor) * !title.empty() + 3 * measure.height(1) +
+                         4 * kGap + 2 * kEdge;
+    const double k =
+        std::min({(page.width - 2 * kEdge) / (tiling.columns * page.width),
+                  (page.height - texts) / (tiling.rows * page.height), kLargestMapCell});
+    return mapLayout(measure, tiling, k * page.width, k * page.height);
+}
+
+// The map at (x, y): the grid, each printed page named and the others grey, the contour and
+// the blank's outline drawn small over it, and the instruction below.
+void addMap(Measure& measure, const TemplatePlan& plan, const std::set<long long>& held,
+            const std::vector<Segment>& parts, const MapLayout& map, double x, double y,
+            std::vector<PageMark>& marks) {
+    marks.push_back(textMark(kMapHeading, x, y, 1));
+    const double gridTop = y + measure.height(1) + kGap;
+    for (int r = 0; r < map.rows; ++r)
+        for (int c = 0; c < map.columns; ++c) {
+            PageMark cell;
+            cell.kind = PageMark::Frame;
+            cell.x = x + c * map.cellWidth;
+            cell.y = gridTop + r * map.cellHeight;
+            cell.length = map.cellWidth;
+            cell.height = map.cellHeight;
+            cell.faint = !held.count(static_cast<long long>(r) * plan.columns + c);
+            marks.push_back(cell);
+            if (cell.faint) continue;
+            const std::string name = pageName(r, c);
+            marks.push_back(textMark(
+                name, cell.x + (map.cellWidth - measure.width(name, map.nameFactor)) / 2,
+                cell.y + (map.cellHeight - measure.height(map.nameFactor)) / 2, map.nameFactor));
+        }
+    const double stepX = plan.page.width - kTileOverlap, stepY = plan.page.height - kTileOverlap;
+    const double kx = map.cellWidth / stepX, ky = map.cellHeight / stepY;
+    for (const Segment& part : parts) {
+        PageMark stroke;
+        stroke.kind = PageMark::Stroke;
+        stroke.faint = true;  // under the grid's black frames and names
+        stroke.x = x + part.x1 * kx;
+        stroke.y = gridTop + part.y1 * ky;
+        stroke.length = (part.x2 - part.x1) * kx;
+        stroke.height = (part.y2 - part.y1) * ky;
+        marks.push_back(stroke);
+    }
+    double lineTop = gridTop + map.rows * map.cellHeight + kGap;
+    for (const std::string& line : map.instruction) {
+        marks.push_back(textMark(line, x, lineTop, 1));
+        lineTop += measure.height(1);
+    }
+}
+
 TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling tiling,
-                   bool countOnly) {
+                   bool countOnly, TemplateShape shape) {
     TemplatePlan plan;
     plan.tiled = true;
+    plan.shape = shape;
     plan.page = page;
     plan.rows = tiling.rows;
     plan.columns = tiling.columns;
     const double stepX = page.width - kTileOverlap, stepY = page.height - kTileOverlap;
     const double sheetWidth = tiling.columns * stepX + kTileOverlap;
     const double sheetHeight = tiling.rows * stepY + kTileOverlap;
-    plan.axisX = single(sheetWidth / 2);
+    const int sheetPages = tiling.pages();
+    if (shape == TemplateShape::Half) {
+        plan.axisX = single(kHalfAxisX);
+    } else {
+        plan.axisX =
+            single(sheetPages > 1 ? axisClearOfCrosses(sheetWidth, stepX) : sheetWidth / 2);
+    }
     plan.entryY = single((sheetHeight - s.Ln) / 2);
-    if (countOnly) return plan;
-    const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY);
-    const int count = tiling.pages();
+    const std::vector<Segment> parts = partLines(s, plan.axisX, plan.entryY, shape);
+    const std::set<long long> held = heldPages(parts, tiling, stepX, stepY, page);
+    plan.printedPages = static_cast<int>(held.size());
+    // More than four pages get a first page of their own for the map.
+    const bool ownMapPage = sheetPages > 4;
+    if (countOnly) {
+        if (ownMapPage) plan.mapPage.resize(1);
+        return plan;
+    }
+    int count = plan.printedPages + (ownMapPage ? 1 : 0);
+    int number = ownMapPage ? 1 : 0;
+    bool mapOnOwnPage = ownMapPage;
+    const std::vector<Segment> lines = templateLines(s, plan.axisX, plan.entryY, shape);
     for (int r = 0; r < tiling.rows; ++r) {
         for (int c = 0; c < tiling.columns; ++c) {
             TemplatePage p;
@@ -282,9 +474,17 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
             p.column = c;
             p.left = c * stepX;
             p.top = r * stepY;
+            p.printed = held.count(static_cast<long long>(r) * tiling.columns + c) > 0;
+            // The title, the legend and a small map go on the first page that is printed.
+            const bool first = p.printed && number == (ownMapPage ? 1 : 0);
+            if (p.printed) ++number;
             const SheetRect area{p.left, p.top, page.width, page.height};
-            Placer placer(lines, area);
-            if (count > 1) {
+            // Names, bars and texts keep out of the strips that neighbouring pages share, so
+            // that cutting or gluing there never cuts one and no page covers another's marks.
+            const SheetRect inner = sheetPages > 1 ? grown(area, -kTileOverlap) : area;
+            Placer placer(lines, inner);
+            size_t numberMark = 0;
+            if (sheetPages > 1) {
                 for (const double dx : {kCrossInset, page.width - kCrossInset})
                     for (const double dy : {kCrossInset, page.height - kCrossInset}) {
                         PageMark cross;
@@ -292,30 +492,66 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
                         cross.x = p.left + dx;
                         cross.y = p.top + dy;
                         p.marks.push_back(cross);
-                        placer.take(SheetRect{cross.x - kCrossInset, cross.y - kCrossInset,
-                                              kTileOverlap, kTileOverlap});
                     }
-                const int number = r * tiling.columns + c + 1;
                 const std::vector<std::pair<std::string, double>> name = {
                     {pageName(r, c), kPageNameFactor}, {sheetOfText(number, count), 1}};
-                placeLines(placer, measure, name, area, Corner::TopLeft, p.marks);
+                placeLines(placer, measure, name, inner, Corner::TopLeft, p.marks);
+                numberMark = p.marks.size() - 1;
             }
-            if (r == 0 && c == 0) {
+            if (first) {
                 if (!s.Title.empty())
-                    placeLines(placer, measure, {{s.Title, kTitleFactor}}, area, Corner::TopCentre,
+                    placeLines(placer, measure, {{s.Title, kTitleFactor}}, inner, Corner::TopCentre,
                                p.marks);
                 std::vector<std::pair<std::string, double>> legend = {{kLegend, kLegendFactor}};
                 if (!s.Note.empty()) legend.push_back({s.Note, kLegendFactor});
-                placeLines(placer, measure, legend, area, Corner::BottomRight, p.marks);
+                if (shape == TemplateShape::Half) legend.push_back({kHalfNote, 1});
+                placeLines(placer, measure, legend, inner, Corner::BottomRight, p.marks);
             }
-            placeCalibrationBar(placer, measure, area, p.marks);
+            placeCalibrationBar(placer, measure, inner, p.marks);
+            if (first && sheetPages > 1 && !ownMapPage) {
+                // The map beside the nozzle when it finds room there, else on a page of its own
+                // in front, which moves this page's number (and every later one) by one.
+                bool placed = false;
+                for (const size_t characters : {std::string::npos, size_t{34}, size_t{22}}) {
+                    const MapLayout map = smallMap(measure, tiling, page, characters);
+                    const auto at =
+                        placer.place(map.width, map.height, inner.left, inner.top + kMapDrop);
+                    if (!at) continue;
+                    placer.take(*at);
+                    addMap(measure, plan, held, parts, map, at->left, at->top, p.marks);
+                    placed = true;
+                    break;
+                }
+                if (!placed) {
+                    mapOnOwnPage = true;
+                    ++count;
+                    ++number;
+                    p.marks[numberMark].text = sheetOfText(number, count);
+                }
+            }
             plan.pages.push_back(std::move(p));
         }
+    }
+    if (mapOnOwnPage) {
+        const MapLayout map = pageMapLayout(measure, tiling, page, s.Title);
+        std::vector<PageMark> marks;
+        double y = kEdge;
+        if (!s.Title.empty()) {
+            marks.push_back(textMark(s.Title, kEdge, y, kTitleFactor));
+            y += measure.height(kTitleFactor) + kGap;
+        }
+        marks.push_back(textMark(sheetOfText(1, count), kEdge, y, 1));
+        y += measure.height(1) + 2 * kGap;
+        addMap(measure, plan, held, parts, map, kEdge, y, marks);
+        plan.mapPage = std::move(marks);
     }
     return plan;
 }
 
 }  // namespace
+
+const char* const kJoinInstruction =
+    "совместите кресты соседних листов, склейте по полосе перекрытия";
 
 std::string calibrationCaption(int millimetres) {
     return std::to_string(millimetres) + " мм — проверьте масштаб печати";
@@ -337,25 +573,27 @@ double barBlockHeight(double captionHeight) {
 }
 
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& s, PageArea page,
-                          PageArea across, bool countOnly) {
+                          PageArea across, bool countOnly, TemplateShape shape) {
     Measure measure(metrics);
     try {
         const bool acrossUsable = across.width > 0 && across.height > 0;
-        if (auto plan = onePage(measure, s, page)) return *plan;
-        if (acrossUsable) {
+        // The drawing's own layout is the whole nozzle's; a half is always laid out as a sheet.
+        const bool whole = shape == TemplateShape::Whole;
+        if (auto plan = whole ? onePage(measure, s, page) : std::nullopt) return *plan;
+        if (acrossUsable && whole) {
             if (auto plan = onePage(measure, s, across)) {
                 plan->turned = true;
                 return *plan;
             }
         }
-        const Tiling down = tilingFor(s, page);
-        const Tiling turned = acrossUsable ? tilingFor(s, across) : Tiling{};
+        const Tiling down = tilingFor(s, page, shape);
+        const Tiling turned = acrossUsable ? tilingFor(s, across, shape) : Tiling{};
         if (turned.pages() > 0 && (down.pages() == 0 || turned.pages() < down.pages())) {
-            TemplatePlan plan = tiles(measure, s, across, turned, countOnly);
+            TemplatePlan plan = tiles(measure, s, across, turned, countOnly, shape);
             plan.turned = true;
             return plan;
         }
-        if (down.pages() > 0) return tiles(measure, s, page, down, countOnly);
+        if (down.pages() > 0) return tiles(measure, s, page, down, countOnly, shape);
     } catch (const CalcFault&) {
     }
     TemplatePlan plan;

@@ -6,6 +6,7 @@
 
 #include "design_state.h"
 #include "drawing_target.h"
+#include "output_mode.h"
 
 namespace tavro {
 
@@ -23,22 +24,29 @@ struct SheetRect {
 
 // Something drawn on one page only, in millimetres of the large sheet.
 struct PageMark {
-    enum Kind { Text, Bar, Cross };
+    enum Kind { Text, Bar, Cross, Frame, Stroke };
     Kind kind = Text;
     double x = 0, y = 0;    // text and bar: top-left corner; cross: centre
     std::string text;       // the text, or the bar's caption above the bar
     double fontFactor = 1;  // text size as a multiple of the page's font
-    double length = 0;      // bar: length on the paper in millimetres
-    int ticks = 0;          // bar: number of equal divisions marked by ticks
+    // bar: length on the paper in millimetres; frame: width; stroke: its run along x
+    double length = 0;
+    int ticks = 0;       // bar: number of equal divisions marked by ticks
+    double height = 0;   // frame; stroke: its run along y
+    bool faint = false;  // grey: a frame of a page that is not printed, a stroke
 };
 
 struct TemplatePage {
     int row = 0, column = 0;
     double left = 0, top = 0;  // where the page's usable area lies on the large sheet
+    // Whether the page holds a part of the contour or of the blank's outline; a page without
+    // one is not printed, and the page map shows it blank.
+    bool printed = true;
     std::vector<PageMark> marks;
 };
 
 struct TemplatePlan {
+    TemplateShape shape = TemplateShape::Whole;
     // The paper is turned across: the second area given to planTemplate was taken.
     bool turned = false;
     // False: one page in the drawing's ordinary layout, with the marks of pages[0].
@@ -46,10 +54,19 @@ struct TemplatePlan {
     PageArea page;
     int rows = 1, columns = 1;
     double axisX = 0, entryY = 0;  // on the large sheet, when tiled
-    // Every page with its marks, unless only the pages were counted.
+    // Every page of the sheet with its marks, unless only the pages were counted.
     std::vector<TemplatePage> pages;
-    int pageCount() const { return rows * columns; }
+    // The pages of the sheet that are printed.
+    int printedPages = 1;
+    // The page map on a first page of its own (a sheet of more than four pages); empty when
+    // the map stands on page A1 or the template is one page.
+    std::vector<PageMark> mapPage;
+    // The sheets of paper the template takes.
+    int pageCount() const { return printedPages + (mapPage.empty() ? 0 : 1); }
 };
+
+// How the pages are put together, as the page map says it.
+extern const char* const kJoinInstruction;
 
 // Neighbouring pages repeat this much of each other, in millimetres.
 constexpr double kTileOverlap = 10;
@@ -70,6 +87,7 @@ double barBlockHeight(double captionHeight);
 // one page: drawing it then reports the fault. With countOnly the tiles are counted and
 // neither listed nor marked, which stays quick for a nozzle of any size.
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& state, PageArea page,
-                          PageArea across = {}, bool countOnly = false);
+                          PageArea across = {}, bool countOnly = false,
+                          TemplateShape shape = TemplateShape::Whole);
 
 }  // namespace tavro

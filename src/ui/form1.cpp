@@ -29,6 +29,7 @@
 #include "sheet_widget.h"
 #include "small_windows.h"
 #include "text_fit.h"
+#include "workshop_formats.h"
 
 namespace tavro {
 namespace {
@@ -72,41 +73,6 @@ QFont fieldFont(int row) {
     if (row == kRowNote) return face("Arial", 9.75, false);
     return face("Courier", 12, true);
 }
-
-struct MenuEntry {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-    const char* submenu;  // the submenu it belongs to, empty for a top-level menu
-};
-
-// The menu bar in order; items without a caption of their own open submenus.
-const MenuEntry kMenus[] = {
-    {"mnuFile", "файл", "", ""},
-    {"mnuFileOpen", "открыть", "Ctrl+O", "mnuFile"},
-    {"mnuFileSave", "сохранить", "Ctrl+S", "mnuFile"},
-    {"mnuFileSaveAs", "сохранить как", "Ctrl+A", "mnuFile"},
-    {"mnuFileSaveImg", "сохранить рисунок", "", "mnuFile"},
-    {"mnuFileSaveImgBmp", "bitmap", "Ctrl+B", "mnuFileSaveImg"},
-    {"mnuFileSaveImgJpg", "jpeg", "Ctrl+J", "mnuFileSaveImg"},
-    {"mnuFileContour", "экспорт контура", "", "mnuFile"},
-    {"mnuFileContourDxf", "dxf", "", "mnuFileContour"},
-    {"mnuFileContourSvg", "svg", "", "mnuFileContour"},
-    {"mnuFileContourStl", "stl", "", "mnuFileContour"},
-    {"mnuFileContourTable", "таблица координат", "", "mnuFileContour"},
-    {"mnuFilePrint", "печать", "", "mnuFile"},
-    {"mnuFilePrintDraw", "чертеж", "Ctrl+P", "mnuFilePrint"},
-    {"mnuFilePrintTemp", "шаблон", "Ctrl+L", "mnuFilePrint"},
-    {"mnuFileExit", "выход", "Ctrl+Q", "mnuFile"},
-    {"mnuEdit", "правка", "", ""},
-    {"mnuEditCls", "очистить", "F5", "mnuEdit"},
-    {"mnuEditRestore", "восстановить", "F4", "mnuEdit"},
-    {"mnuCalc", "расчет", "", ""},
-    {"mnuCalcFigures", "характеристики сопла", "Ctrl+T", "mnuCalc"},
-    {"mnuInfo", "справка", "", ""},
-    {"mnuInfoAbout", "о программе", "Ctrl+I", "mnuInfo"},
-    {"mnuInfoHelp", "помощь", "F1", "mnuInfo"},
-};
 
 int keyCode(int qtKey) {
     switch (qtKey) {
@@ -206,46 +172,69 @@ void Form1::buildRows() {
     setTabOrder(previous, Command1_);
 }
 
+QMenu* Form1::addMenu(QMenu* parent, const char* caption) {
+    const QString text = QString::fromUtf8(caption);
+    QMenu* menu = parent ? parent->addMenu(text) : menuBar()->addMenu(text);
+    // An edit in the focused field counts before the menu shows what is enabled.
+    connect(menu, &QMenu::aboutToShow, this, [this] { takeFocusedEdit(); });
+    return menu;
+}
+
+QAction* Form1::addItem(QMenu* menu, const char* caption, const char* shortcut,
+                        std::function<void()> run) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, [this, run = std::move(run)] {
+        takeFocusedEdit();
+        run();
+    });
+    return a;
+}
+
+void Form1::addItem(QMenu* menu, const char* caption, const char* shortcut, Command command) {
+    QAction* a = addItem(menu, caption, shortcut, [this, command] {
+        if (commands_.*command) (commands_.*command)();
+    });
+    actions_.emplace_back(command, a);
+}
+
+// The menu bar in the original design's order, each item wired to its command.
 void Form1::buildMenus() {
-    std::map<std::string, QMenu*> menus;
-    for (const MenuEntry& e : kMenus) {
-        const QString caption = QString::fromUtf8(e.caption);
-        const bool hasChildren =
-            std::any_of(std::begin(kMenus), std::end(kMenus),
-                        [&](const MenuEntry& m) { return std::string(m.submenu) == e.name; });
-        if (hasChildren) {
-            QMenu* menu =
-                *e.submenu ? menus[e.submenu]->addMenu(caption) : menuBar()->addMenu(caption);
-            menu->setObjectName(QString::fromLatin1(e.name));
-            // An edit in the focused field counts before the menu shows what is enabled.
-            connect(menu, &QMenu::aboutToShow, this, [this] { takeFocusedEdit(); });
-            menus[e.name] = menu;
-            continue;
-        }
-        QAction* a = menus[e.submenu]->addAction(caption);
-        a->setObjectName(QString::fromLatin1(e.name));
-        a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-        a->setShortcutContext(Qt::WindowShortcut);
-        const std::string name = e.name;
-        connect(a, &QAction::triggered, this, [this, name] {
-            takeFocusedEdit();
-            const auto it = handlers_.find(name);
-            if (it != handlers_.end() && it->second) it->second();
+    QMenu* file = addMenu(nullptr, "файл");
+    addItem(file, "открыть", "Ctrl+O", &MenuCommands::open);
+    addItem(file, "сохранить", "Ctrl+S", &MenuCommands::save);
+    addItem(file, "сохранить как", "Ctrl+A", &MenuCommands::saveAs);
+    QMenu* picture = addMenu(file, "сохранить рисунок");
+    addItem(picture, "bitmap", "Ctrl+B", &MenuCommands::saveBmp);
+    addItem(picture, "jpeg", "Ctrl+J", &MenuCommands::saveJpg);
+    QMenu* contour = addMenu(file, "экспорт контура");
+    for (const WorkshopFormat& f : workshopFormats()) {
+        addItem(contour, f.caption, "", [this, &f] {
+            if (commands_.exportContour) commands_.exportContour(f);
         });
-        actions_[name] = a;
     }
-    setMenuHandler("mnuInfoAbout", [this] { showAbout(); });
-    setMenuHandler("mnuInfoHelp", [this] { showHelp(); });
-    setMenuHandler("mnuCalcFigures", [this] { showCharacteristics(); });
+    QMenu* print = addMenu(file, "печать");
+    addItem(print, "чертеж", "Ctrl+P", &MenuCommands::printDrawing);
+    addItem(print, "шаблон", "Ctrl+L", &MenuCommands::printTemplate);
+    addItem(file, "выход", "Ctrl+Q", &MenuCommands::exit);
+    QMenu* edit = addMenu(nullptr, "правка");
+    addItem(edit, "очистить", "F5", &MenuCommands::clear);
+    addItem(edit, "восстановить", "F4", &MenuCommands::restore);
+    QMenu* calc = addMenu(nullptr, "расчет");
+    addItem(calc, "характеристики сопла", "Ctrl+T", &MenuCommands::characteristics);
+    QMenu* info = addMenu(nullptr, "справка");
+    addItem(info, "о программе", "Ctrl+I", &MenuCommands::about);
+    addItem(info, "помощь", "F1", &MenuCommands::help);
+    commands_.about = [this] { showAbout(); };
+    commands_.help = [this] { showHelp(); };
+    commands_.characteristics = [this] { showCharacteristics(); };
 }
 
-QAction* Form1::action(const std::string& name) const {
-    const auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-void Form1::setMenuHandler(const std::string& name, std::function<void()> handler) {
-    handlers_[name] = std::move(handler);
+QAction* Form1::action(Command command) const {
+    for (const auto& [c, a] : actions_)
+        if (c == command) return a;
+    return nullptr;
 }
 
 void Form1::Form_Load() {
@@ -409,7 +398,8 @@ void Form1::setComputeBold(bool bold) {
 }
 
 void Form1::enableMenu(MenuItem item, bool enabled) {
-    action(item == MenuItem::FileSave ? "mnuFileSave" : "mnuEditRestore")->setEnabled(enabled);
+    action(item == MenuItem::FileSave ? &MenuCommands::save : &MenuCommands::restore)
+        ->setEnabled(enabled);
 }
 
 void Form1::setWindowCaption(const std::string& caption) {
@@ -632,25 +622,18 @@ void substituteFonts() {
 }
 
 void connectDocumentCommands(Form1& form, DocumentCommands& c, QtSheetOutput& output) {
-    const std::pair<const char*, void (DocumentCommands::*)()> items[] = {
-        {"mnuFileOpen", &DocumentCommands::mnuFileOpen_Click},
-        {"mnuFileSave", &DocumentCommands::mnuFileSave_Click},
-        {"mnuFileSaveAs", &DocumentCommands::mnuFileSaveAs_Click},
-        {"mnuFileSaveImgBmp", &DocumentCommands::mnuFileSaveImgBmp_Click},
-        {"mnuFileSaveImgJpg", &DocumentCommands::mnuFileSaveImgJpg_Click},
-        {"mnuFileContourDxf", &DocumentCommands::mnuFileContourDxf_Click},
-        {"mnuFileContourSvg", &DocumentCommands::mnuFileContourSvg_Click},
-        {"mnuFileContourStl", &DocumentCommands::mnuFileContourStl_Click},
-        {"mnuFileContourTable", &DocumentCommands::mnuFileContourTable_Click},
-        {"mnuFilePrintDraw", &DocumentCommands::mnuFilePrintDraw_Click},
-        {"mnuFilePrintTemp", &DocumentCommands::mnuFilePrintTemp_Click},
-        {"mnuFileExit", &DocumentCommands::mnuFileExit_Click},
-        {"mnuEditCls", &DocumentCommands::mnuEditCls_Click},
-        {"mnuEditRestore", &DocumentCommands::mnuEditRestore_Click},
-    };
-    for (const auto& [name, handler] : items) {
-        form.setMenuHandler(name, [&c, handler = handler] { (c.*handler)(); });
-    }
+    MenuCommands& m = form.commands();
+    m.open = [&c] { c.mnuFileOpen_Click(); };
+    m.save = [&c] { c.mnuFileSave_Click(); };
+    m.saveAs = [&c] { c.mnuFileSaveAs_Click(); };
+    m.saveBmp = [&c] { c.mnuFileSaveImgBmp_Click(); };
+    m.saveJpg = [&c] { c.mnuFileSaveImgJpg_Click(); };
+    m.exportContour = [&c](const WorkshopFormat& f) { c.exportContour(f); };
+    m.printDrawing = [&c] { c.mnuFilePrintDraw_Click(); };
+    m.printTemplate = [&c] { c.mnuFilePrintTemp_Click(); };
+    m.exit = [&c] { c.mnuFileExit_Click(); };
+    m.clear = [&c] { c.mnuEditCls_Click(); };
+    m.restore = [&c] { c.mnuEditRestore_Click(); };
     form.onClose = [&c] { return c.Form_Unload(); };
     form.logic().setExitCommand([&c] { c.mnuFileExit_Click(); });
     output.setSheet(

@@ -4,9 +4,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <map>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "main_logic.h"
 #include "qt_prompts.h"
@@ -14,6 +16,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 
@@ -23,6 +26,16 @@ class PainterTarget;
 class SheetWidget;
 class FrmAbout;
 class CharacteristicsWindow;
+
+struct WorkshopFormat;
+
+// What the menu items do: the window fills in its own (about, help), the document commands
+// the rest. An item whose command is empty does nothing.
+struct MenuCommands {
+    std::function<void()> open, save, saveAs, saveBmp, saveJpg, printDrawing, printTemplate, exit,
+        clear, restore, about, help, characteristics;
+    std::function<void(const WorkshopFormat&)> exportContour;  // an item of "экспорт контура"
+};
 
 class Form1 : public QMainWindow, public View {
   public:
@@ -52,10 +65,10 @@ class Form1 : public QMainWindow, public View {
     QLineEdit* field(int row) const { return Text1_[static_cast<size_t>(row)]; }
     QLabel* label(int row) const { return Label1_[static_cast<size_t>(row)]; }
     QPushButton* computeButton() const { return Command1_; }
-    QAction* action(const std::string& name) const;
+    using Command = std::function<void()> MenuCommands::*;
+    QAction* action(Command command) const;
     SheetWidget* sheet() const { return Picture1_; }
-    // Handlers of the menu items that other parts of the program provide.
-    void setMenuHandler(const std::string& name, std::function<void()> handler);
+    MenuCommands& commands() { return commands_; }
     // Marks that one of the program's own windows is involved, so that returning to the main
     // window runs its activation handling.
     void ownWindowShown() { activatePending_ = true; }
@@ -70,6 +83,10 @@ class Form1 : public QMainWindow, public View {
   private:
     void buildRows();
     void buildMenus();
+    QMenu* addMenu(QMenu* parent, const char* caption);
+    QAction* addItem(QMenu* menu, const char* caption, const char* shortcut,
+                     std::function<void()> run);
+    void addItem(QMenu* menu, const char* caption, const char* shortcut, Command command);
     void applyLayout();
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
@@ -106,8 +123,8 @@ class Form1 : public QMainWindow, public View {
     QPushButton* Command1_ = nullptr;
     SheetWidget* Picture1_ = nullptr;
     std::unique_ptr<PainterTarget> sheetTarget_;
-    std::map<std::string, QAction*> actions_;
-    std::map<std::string, std::function<void()>> handlers_;
+    MenuCommands commands_;
+    std::vector<std::pair<Command, QAction*>> actions_;
     QPointer<FrmAbout> about_;
     QPointer<CharacteristicsWindow> characteristics_;
     bool designShownQueued_ = false;

@@ -100,7 +100,7 @@ bool QtSheetOutput::hasPrinter() {
 int QtSheetOutput::templatePages() {
     QPrinter printer(QPrinter::HighResolution);
     if (!hasPrinter()) printer.setPageLayout(pdfPage());
-    return planForPaper(printer, state_, kPageFontPoints, true).pageCount();
+    return planForPaper(printer, state_, kPageFontPoints, true, shape_).pageCount();
 }
 
 // The preview draws the real pages on the paper that printing will use. Its print action only
@@ -113,7 +113,7 @@ bool QtSheetOutput::previewPages(OutputMode mode) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageLayout(pdfPage());
     }
-    if (rulesOf(mode).fullSize) planForPaper(printer, state_, kPageFontPoints);
+    if (rulesOf(mode).fullSize) planForPaper(printer, state_, kPageFontPoints, false, shape_);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(
         QString::fromUtf8(mode == OutputMode::Template ? "Просмотр: шаблон" : "Просмотр: чертеж"));
@@ -143,7 +143,7 @@ bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> ab
     Output output(mode);
     TemplatePlan plan;
     if (rulesOf(mode).fullSize) {
-        plan = planForPaper(paper, state_, kPageFontPoints);
+        plan = planForPaper(paper, state_, kPageFontPoints, false, shape_);
         output.plan = &plan;
     }
     PainterTarget page(paper, std::move(abortJob), kPageFontPoints);

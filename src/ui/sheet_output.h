@@ -25,6 +25,7 @@ class QtSheetOutput : public SheetOutput {
     ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
     bool hasPrinter() override;
     int templatePages() override;
+    void setTemplateShape(TemplateShape shape) override { shape_ = shape; }
     bool previewPages(OutputMode mode) override;
     void printSheet(OutputMode mode) override;
     bool printPdf(const std::string& path, OutputMode mode, std::string& why) override;
@@ -39,6 +40,7 @@ class QtSheetOutput : public SheetOutput {
     bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, OutputMode mode);
 
     DesignState& state_;
+    TemplateShape shape_ = TemplateShape::Whole;
     std::string appDir_;
     char sep_;
     Reporter& reporter_;

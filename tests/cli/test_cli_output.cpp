@@ -12,10 +12,11 @@
 #include "drawing_support.h"
 #include "page_pixels.h"
 
-// fontconfig keeps its configuration caches for the life of the process; the leak checker
-// would report them after every test.
+// fontconfig keeps its configuration caches, and Open CASCADE (writing STEP) its translators'
+// registries, for the life of the process; the leak checker would report them after every test.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\n"
+           "leak:libTKernel.so\nleak:libTKXSBase.so\nleak:libTKSTEP.so\nleak:libTKSTEPBase.so\n";
 }
 
 namespace tavro::test {

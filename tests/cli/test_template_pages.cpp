@@ -204,6 +204,76 @@ TEST(TiledTemplate, PiecesAlignedByTheirCrossesMeasureTrue) {
     RecordProperty("exit_diameter_mm", std::to_string(exitDiameter));
 }
 
+// A sheet of Rkr 100: its blank pages are left out, the first page maps the sheet (the grid of
+// pages, a wide dark frame), and no page name, number or bar lies wholly inside the strips that
+// neighbouring pages share.
+TEST(TiledTemplate, FirstPageMapsTheSheetAndTheStripsHoldNoLabel) {
+    const std::vector<std::string> large = {"calc",   "Rkr=100", "Qa=10", "k=1.24",
+                                            "Pk=9.4", "H=10000", "Rc=30", "Qc=45"};
+    const std::vector<GreyPage> pages = printedPages(large, {"--template"}, 150);
+    const DesignState s = designOf(large);
+    const TemplatePlan plan = recordedPlan(s, 10, {190, 277}, {277, 190});
+    ASSERT_GT(plan.rows * plan.columns, 4);
+    EXPECT_LT(static_cast<int>(pages.size()), plan.rows * plan.columns + 1);
+    ASSERT_GE(pages.size(), 3u);
+    const double mmPerPixel = 25.4 / 150;
+    const auto pieces = [&](const GreyPage& p) {
+        std::vector<Piece> found = darkPieces(p);
+        for (Piece& piece : found) {
+            piece.left = static_cast<int>(piece.left * mmPerPixel);
+            piece.right = static_cast<int>(std::ceil(piece.right * mmPerPixel));
+            piece.top = static_cast<int>(piece.top * mmPerPixel);
+            piece.bottom = static_cast<int>(std::ceil(piece.bottom * mmPerPixel));
+        }
+        return found;
+    };
+    bool grid = false;
+    for (const Piece& piece : pieces(pages[0]))
+        grid = grid || (piece.right - piece.left > 100 && piece.bottom - piece.top > 100);
+    EXPECT_TRUE(grid) << "no map of the sheet on the first page";
+
+    for (size_t i = 1; i < std::min<size_t>(pages.size(), 6); ++i) {
+        const double width = pages[i].width * mmPerPixel, height = pages[i].height * mmPerPixel;
+        // The strips: 10 mm inside the 10 mm margin along each edge, their corners (the
+        // crosses) aside.
+        const double inner = 20;
+        for (const Piece& piece : pieces(pages[i])) {
+            const bool left = piece.right <= inner, right = piece.left >= width - inner;
+            const bool top = piece.bottom <= inner, bottom = piece.top >= height - inner;
+            if ((left || right) && (top || bottom)) continue;
+            EXPECT_FALSE(left || right || top || bottom)
+                << "page " << i + 1 << ": a mark within the strip at " << piece.left << ", "
+                << piece.top << " mm";
+        }
+    }
+}
+
+// The half profile (--half) keeps one wall and the axis: the tall dark pieces of the pages are
+// one wall's, and a large nozzle takes about half the pages of the whole template.
+TEST(HalfTemplate, OneWallOnAboutHalfThePages) {
+    const auto tallPieces = [](const std::vector<GreyPage>& pages) {
+        int tall = 0;
+        for (const GreyPage& p : pages)
+            for (const Piece& piece : darkPieces(p))
+                tall += (piece.bottom - piece.top) * 25.4 / 150 >= 20;
+        return tall;
+    };
+    const std::vector<GreyPage> whole = printedPages(kLong, {"--template"}, 150);
+    const std::vector<GreyPage> half = printedPages(kLong, {"--half"}, 150);
+    EXPECT_GE(tallPieces(whole), 4);
+    EXPECT_EQ(tallPieces(half), static_cast<int>(half.size())) << "one wall on each page";
+
+    std::vector<std::string> large = {"calc", "Rkr=200", "Qa=10", "k=1.24", "Pk=9.4", "H=10000"};
+    const DesignState s = designOf(large);
+    std::ostringstream scratch;
+    RecordingTarget metrics(scratch, kRecordedPage, kRecordedPage, 10);
+    const TemplatePlan wholePlan = planTemplate(metrics, s, {190, 277}, {277, 190}, true);
+    const TemplatePlan halfPlan =
+        planTemplate(metrics, s, {190, 277}, {277, 190}, true, TemplateShape::Half);
+    EXPECT_LE(halfPlan.pageCount(), 0.6 * wholePlan.pageCount())
+        << halfPlan.pageCount() << " pages against " << wholePlan.pageCount();
+}
+
 // Every template page carries a calibration bar; on the one-page template it is 100 mm.
 TEST(TemplateBar, MeasuresItsLength) {
     const std::vector<GreyPage> one = printedPages(kSmall, {"--template"});

@@ -31,7 +31,8 @@ inline DesignState computed(const Typed& t) {
                             {kRowTitle, "Сопло"}});
 }
 
-// Buildable designs covering the cone, the fillet reaching the entrance and a flat entrance face.
+// Buildable designs covering the cone, a near-radial one, the fillet reaching the entrance and a
+// flat entrance face.
 inline const Typed kDesigns[] = {
     {"cone", "10", "10", "1.24", "5", "0", "30", "45"},
     {"fillet", "10", "10", "1.24", "5", "0", "12", "45"},
@@ -39,6 +40,7 @@ inline const Typed kDesigns[] = {
     {"flat_entrance", "10", "10", "1.24", "5", "0", "30", "100"},
     {"small_high", "2.5", "12", "1.2", "10", "3000", "6", "30"},
     {"large", "60", "10", "1.24", "5", "0", "150", "60"},
+    {"steep_cone", "10", "10", "1.24", "5", "0", "45", "80"},
 };
 
 inline std::string testName(const ::testing::TestParamInfo<Typed>& info) {

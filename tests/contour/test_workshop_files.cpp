@@ -1,8 +1,10 @@
 // The workshop files read back by outside programs: ezdxf, rsvg-convert, an STL and CSV reader.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -60,15 +62,44 @@ std::string arg(double v) {
     return plainText(v, 12);
 }
 
-TEST_P(Files, DxfReadsBackAsLinesAndArcsOnTheExactContour) {
-    const std::string dxf = write("nozzle.dxf", contourDxf(contour));
+// The passage's entrance point, where the wall leaves the entrance plane.
+Point passageEntrance(const Contour& c) {
+    return c.pieces[passageStart(c)].start;
+}
+
+// The largest radius of the passage proper (a flat entrance face lies outside it).
+double passageRadius(const Contour& c) {
+    double r = 0;
+    for (size_t i = passageStart(c); i < c.pieces.size(); ++i)
+        r = std::max({r, c.pieces[i].start.y, c.pieces[i].end.y});
+    return r;
+}
+
+TEST_P(Files, DxfReadsBackInMillimetresAsClosedLoopsOnTheExactContour) {
+    const std::string dxf = write("nozzle.dxf", contourDxf(contour, notesOf(design)));
     const Piece& curve = contour.pieces.back();
-    const std::string command =
-        "/usr/bin/python3 " TAVRO_CONTOUR_TEST_DIR "/read_dxf.py " + dxf + " " + arg(design.Rint) +
-        " " + arg(design.Rout) + " " + arg(design.Ln) + " " + arg(curve.start.x) + " " +
-        arg(curve.start.y) + " " + arg(curve.control.x) + " " + arg(curve.control.y) + " " +
-        arg(curve.end.x) + " " + arg(curve.end.y);
-    EXPECT_EQ(run(command), 0);
+    const Point entrance = passageEntrance(contour);
+    std::string command = "/usr/bin/python3 " TAVRO_CONTOUR_TEST_DIR "/read_dxf.py " + dxf;
+    for (double v :
+         {double(design.Rint), double(design.Rout), double(design.Ln), curve.start.x, curve.start.y,
+          curve.control.x, curve.control.y, curve.end.x, curve.end.y, entrance.x, entrance.y})
+        command += " " + arg(v);
+    EXPECT_EQ(run(command + " '" + design.Title + "'"), 0);
+    // No byte outside ASCII: Russian text goes as \U+ escapes that every reader decodes.
+    const std::string bytes = contourDxf(contour, notesOf(design));
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(),
+                            [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }));
+}
+
+// Inkscape's own importer with "scale: read from file" takes the file as millimetres.
+TEST_P(Files, InkscapeImportsTheDxfAtTrueSize) {
+    const std::string dxf = write("nozzle.dxf", contourDxf(contour, notesOf(design)));
+    const int status =
+        run("/usr/bin/python3 " TAVRO_CONTOUR_TEST_DIR "/inkscape_dxf.py " + dxf + " " +
+            arg(design.Ln - passageEntrance(contour).x) + " " + arg(2 * passageRadius(contour)));
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "Inkscape's extensions cannot run (python3-lxml, -numpy, -cssselect)";
+    EXPECT_EQ(status, 0);
 }
 
 // rsvg-convert at 10 pixels per mm; the grey image as plain bytes (binary PGM).
@@ -103,22 +134,26 @@ Grey readPgm(const std::string& path) {
     return g;
 }
 
-TEST_P(Files, SvgRendersAtTrueSizeWithTheCurvesInPlace) {
-    const std::string svg = write("nozzle.svg", contourSvg(contour, "Сопло <№1> & \"вариант\""));
+TEST_P(Files, SvgRendersAtTrueSizeAsOneClosedOutline) {
+    DesignNotes notes = notesOf(design);
+    notes.title = "Сопло <№1> & \"вариант\"";
+    const std::string text = contourSvg(contour, notes);
+    const std::string svg = write("nozzle.svg", text);
     const std::string png = (dir / "nozzle.png").string(), pgm = (dir / "nozzle.pgm").string();
     ASSERT_EQ(run("rsvg-convert -d 254 -p 254 -b white -o " + png + " " + svg), 0);
     ASSERT_EQ(run("convert " + png + " -colorspace gray -depth 8 " + pgm), 0);
     const Grey g = readPgm(pgm);
 
     const double radius = std::max(design.Rc, design.Ra);
-    EXPECT_NEAR(g.width, 10 * (design.Ln + 20.0), 1.0);
+    EXPECT_GE(g.width, 10 * (design.Ln + 20.0) - 1);
     EXPECT_NEAR(g.height, 10 * (2 * radius + 20.0), 1.0);
     // Page coordinates in mm: a 10 mm margin, the axis across the middle.
     const auto dark = [&](Point p, double side) {
         return g.darkest(10 + p.x, 10 + radius - side * p.y) < 128;
     };
     for (double side : {1.0, -1.0}) {
-        for (const Piece& p : contour.pieces) {
+        for (size_t i = passageStart(contour); i < contour.pieces.size(); ++i) {
+            const Piece& p = contour.pieces[i];
             for (double t : {0.0, 0.25, 0.5, 0.75, 1.0})
                 EXPECT_TRUE(dark(pointOn(p, t), side)) << pieceName(p.kind) << " " << t;
         }
@@ -126,10 +161,48 @@ TEST_P(Files, SvgRendersAtTrueSizeWithTheCurvesInPlace) {
         const Piece& outlet = contour.pieces[contour.pieces.size() - 2];
         const Point mid = pointOn(outlet, 0.5);
         EXPECT_FALSE(dark({mid.x, 2 * outlet.centre.y - mid.y}, side));
+        // The outline closes across both faces, halfway between the axis and the wall.
+        const Point entrance = passageEntrance(contour), exit = contour.pieces.back().end;
+        EXPECT_TRUE(dark({entrance.x, entrance.y / 2}, side));
+        EXPECT_TRUE(dark({exit.x, exit.y / 2}, side));
     }
     int axis = 255;
     for (double x = 0; x < design.Ln; x += 1) axis = std::min(axis, g.darkest(10 + x, 10 + radius));
     EXPECT_LT(axis, 220) << "the grey axis";
+
+    // One path, one start, closed; the axis and the notes in groups a laser program can hide.
+    const size_t path = text.find("<path");
+    ASSERT_NE(path, std::string::npos);
+    EXPECT_EQ(text.find("<path", path + 1), std::string::npos);
+    const std::string d = text.substr(path, text.find("/>", path) - path);
+    EXPECT_EQ(std::count(d.begin(), d.end(), 'M'), 1);
+    EXPECT_EQ(d.substr(d.size() - 2), "Z\"");
+    for (const char* part : {"<g id=\"axis\"", "<g id=\"notes\"", "<title>Сопло &lt;№1&gt;",
+                             "<desc>Tavro-nozzle: Rkr=", "Dкр "})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+}
+
+// However long the title and however small the nozzle, the page holds the whole title.
+TEST_P(Files, SvgTitleIsNeverClipped) {
+    DesignNotes notes = notesOf(design);
+    notes.title = "Широкое сопло для испытаний на стенде, вариант номер 12 (ЖЖЖ ШШШ ЩЩЩ)";
+    const std::string svg = write("title.svg", contourSvg(contour, notes));
+    const std::string png = (dir / "title.png").string(), pgm = (dir / "title.pgm").string();
+    ASSERT_EQ(run("rsvg-convert -d 254 -p 254 -b white -o " + png + " " + svg), 0);
+    ASSERT_EQ(run("convert " + png + " -colorspace gray -depth 8 " + pgm), 0);
+    const Grey g = readPgm(pgm);
+    ASSERT_GT(g.width, 0);
+    // The title's band: the top margin. Its ink ends clear of the page's right edge.
+    int right = -1, inked = 0;
+    for (int y = 0; y < 95; ++y)
+        for (int x = 0; x < g.width; ++x)
+            if (g.pixels[static_cast<size_t>(y) * static_cast<size_t>(g.width) +
+                         static_cast<size_t>(x)] < 128) {
+                right = std::max(right, x);
+                ++inked;
+            }
+    EXPECT_GT(inked, 1000);
+    EXPECT_LT(right, g.width - 50) << "the title reaches the page's edge";
 }
 
 struct Stl {
@@ -181,10 +254,17 @@ std::vector<Row> readTable(const std::string& text, char sep) {
 }
 
 TEST_P(Files, StlIsClosedAndHoldsThePassageVolume) {
-    const std::vector<std::uint8_t> bytes = contourStl(contour);
+    const std::vector<std::uint8_t> bytes = contourStl(contour, notesOf(design));
     const Stl stl = readStl(std::string(bytes.begin(), bytes.end()));
     ASSERT_FALSE(stl.triangles.empty());
-    EXPECT_NE(std::string(bytes.begin(), bytes.begin() + 5), "solid");
+    // The header: printable ASCII naming the design and its main dimensions.
+    const std::string header(bytes.begin(), bytes.begin() + 80);
+    EXPECT_NE(header.substr(0, 5), "solid");
+    EXPECT_TRUE(std::all_of(header.begin(), header.end(), [](char ch) {
+        return ch >= 0x20 && ch < 0x7F;
+    })) << header;
+    EXPECT_EQ(header.rfind("Soplo, L=" + fixedText(design.Ln, 3), 0), 0u) << header;
+    EXPECT_NE(header.find("Dt=" + fixedText(2 * design.Rkr, 3)), std::string::npos) << header;
 
     // Every edge is met once in each direction: closed, and the facets turned consistently.
     std::map<std::pair<std::array<float, 3>, std::array<float, 3>>, int> edges;
@@ -224,7 +304,9 @@ TEST_P(Files, StationTableGivesTheDesignRadiiAtTheFacesAndTheThroat) {
         ASSERT_GT(rows.size(), 3u);
         EXPECT_EQ(rows.front().fromEntrance, 0);
         EXPECT_NEAR(rows.front().radius, design.Rc, 0.0005 + 1e-4);
-        EXPECT_EQ(rows.front().piece, pieceName(contour.pieces.front().kind));
+        const Piece& first = contour.pieces.front();
+        EXPECT_EQ(rows.front().piece,
+                  first.end.x > first.start.x ? pieceName(first.kind) : "торец входа");
         EXPECT_NEAR(rows.back().fromEntrance, design.Ln, 0.0005);
         EXPECT_EQ(rows.back().fromExit, 0);
         EXPECT_NEAR(rows.back().radius, design.Ra, 0.0005);
@@ -249,6 +331,53 @@ TEST_P(Files, StationTableGivesTheDesignRadiiAtTheFacesAndTheThroat) {
         EXPECT_EQ(throats, 1u);
         // A station on every millimetre that lies inside the nozzle.
         EXPECT_GE(whole, static_cast<size_t>(std::floor(design.Ln)));
+    }
+}
+
+// Near-radial walls get rows as close as the step in radius, not only along the axis; no row
+// repeats another, and a flat entrance face is a piece of its own down the entrance plane.
+TEST_P(Files, StationRowsNeverDifferByMoreThanTheStep) {
+    for (double step : {1.0, 0.5, 2.5}) {
+        const std::vector<Row> rows = readTable(stationTable(contour, step, '.'), '.');
+        ASSERT_GT(rows.size(), 2u);
+        for (size_t i = 1; i < rows.size(); ++i) {
+            const Row &a = rows[i - 1], &b = rows[i];
+            EXPECT_LE(b.fromEntrance - a.fromEntrance, step + 0.0011) << step << " row " << i;
+            EXPECT_LE(std::fabs(b.radius - a.radius), step + 0.0011) << step << " row " << i;
+            EXPECT_FALSE(b.fromEntrance == a.fromEntrance && b.radius == a.radius)
+                << step << " row " << i << " repeats the one before";
+        }
+        // Every row lies on the wall, within the rounding of its three decimals.
+        for (const Row& r : rows) {
+            double nearest = 1e9;
+            for (const Piece& p : contour.pieces) {
+                Point a = p.start;
+                for (int k = 1; k <= 2000; ++k) {
+                    const Point b = pointOn(p, k / 2000.0);
+                    const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+                    double t =
+                        len2 > 0 ? ((r.fromEntrance - a.x) * dx + (r.radius - a.y) * dy) / len2 : 0;
+                    t = std::clamp(t, 0.0, 1.0);
+                    nearest = std::min(nearest, std::hypot(a.x + t * dx - r.fromEntrance,
+                                                           a.y + t * dy - r.radius));
+                    a = b;
+                }
+            }
+            EXPECT_LT(nearest, 0.001) << r.fromEntrance << " " << r.radius;
+        }
+        const Piece& first = contour.pieces.front();
+        const bool flat = !(first.end.x > first.start.x);
+        size_t face = 0;
+        for (const Row& r : rows) {
+            if (r.piece != "торец входа") continue;
+            ++face;
+            EXPECT_EQ(r.fromEntrance, 0);
+        }
+        if (flat) {
+            EXPECT_GE(face, static_cast<size_t>(std::floor((first.start.y - first.end.y) / step)));
+        } else {
+            EXPECT_EQ(face, 0u);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "drawing_support.h"
 
@@ -29,16 +30,27 @@ TEST(TemplatePlanning, PagesNamesAndMarks) {
         std::map<int, std::string> texts;
         bool turned, tiled;
         int rows, columns;
+        int printed;      // pages of the sheet that hold a part of the nozzle
+        bool mapInFront;  // the page map on a page of its own
     };
     const Case cases[] = {
-        {"small", {}, false, false, 1, 1},
+        {"small", {}, false, false, 1, 1, 1, false},
         {"Rkr 22, 263.5 mm long",
          {{kRowRkr, "22"}, {kRowPk, "9.4"}, {kRowH, "10000"}},
          true,
          true,
          2,
-         1},
-        {"Rkr 100", {{kRowRkr, "100"}, {kRowPk, "9.4"}, {kRowH, "10000"}}, false, true, 5, 6},
+         1,
+         2,
+         false},
+        {"Rkr 100",
+         {{kRowRkr, "100"}, {kRowPk, "9.4"}, {kRowH, "10000"}},
+         false,
+         true,
+         5,
+         6,
+         22,
+         true},
     };
     for (const Case& c : cases) {
         std::map<int, std::string> texts = c.texts;
@@ -49,28 +61,78 @@ TEST(TemplatePlanning, PagesNamesAndMarks) {
         EXPECT_EQ(plan.tiled, c.tiled) << c.name;
         EXPECT_EQ(plan.rows, c.rows) << c.name;
         EXPECT_EQ(plan.columns, c.columns) << c.name;
-        ASSERT_EQ(static_cast<int>(plan.pages.size()), plan.pageCount()) << c.name;
+        ASSERT_EQ(static_cast<int>(plan.pages.size()), plan.rows * plan.columns) << c.name;
         std::ostringstream scratch;
         RecordingTarget metrics(scratch, kRecordedPage, kRecordedPage, 10);
         const TemplatePlan counted = planTemplate(metrics, s, kUpright, kAcross, true);
         EXPECT_EQ(counted.pageCount(), plan.pageCount()) << c.name;
 
         const int count = plan.pageCount();
+        const int printed = static_cast<int>(std::count_if(
+            plan.pages.begin(), plan.pages.end(), [](const TemplatePage& p) { return p.printed; }));
+        EXPECT_EQ(count, printed + (plan.mapPage.empty() ? 0 : 1)) << c.name;
+        EXPECT_EQ(plan.mapPage.empty(), c.mapInFront == false) << c.name;
+        EXPECT_EQ(printed, c.printed) << c.name;
+        int number = plan.mapPage.empty() ? 0 : 1;
+        std::vector<PageMark> mapMarks = plan.mapPage;
         for (const TemplatePage& page : plan.pages) {
+            if (!page.printed) continue;
+            const bool first = ++number == (plan.mapPage.empty() ? 1 : 2);
             const auto marks = [&page](PageMark::Kind kind) {
                 return std::count_if(page.marks.begin(), page.marks.end(),
                                      [kind](const PageMark& m) { return m.kind == kind; });
             };
             EXPECT_EQ(marks(PageMark::Bar), 1) << c.name;
-            EXPECT_EQ(marks(PageMark::Cross), count > 1 ? 4 : 0) << c.name;
+            EXPECT_EQ(marks(PageMark::Cross), plan.pages.size() > 1 ? 4 : 0) << c.name;
             const std::vector<std::string> shown = textsOf(page);
-            const int number = page.row * plan.columns + page.column + 1;
-            if (count > 1) {
+            if (plan.pages.size() > 1) {
                 EXPECT_TRUE(has(shown, pageName(page.row, page.column))) << c.name;
                 EXPECT_TRUE(has(shown, sheetOfText(number, count))) << c.name;
             }
-            EXPECT_EQ(has(shown, "Масштаб 1:1"), c.tiled && number == 1) << c.name;
-            EXPECT_EQ(has(shown, "сталь 20"), c.tiled && number == 1) << c.name;
+            EXPECT_EQ(has(shown, "Масштаб 1:1"), c.tiled && first) << c.name;
+            EXPECT_EQ(has(shown, "сталь 20"), c.tiled && first) << c.name;
+            if (first && plan.mapPage.empty())
+                for (const PageMark& m : page.marks)
+                    if (m.kind == PageMark::Frame) mapMarks.push_back(m);
+        }
+        // The map: a frame for every page of the sheet, grey where the page is not printed.
+        if (plan.pages.size() > 1) {
+            const auto frames =
+                std::count_if(mapMarks.begin(), mapMarks.end(),
+                              [](const PageMark& m) { return m.kind == PageMark::Frame; });
+            const auto faint = std::count_if(
+                mapMarks.begin(), mapMarks.end(),
+                [](const PageMark& m) { return m.kind == PageMark::Frame && m.faint; });
+            EXPECT_EQ(frames, static_cast<long>(plan.pages.size())) << c.name;
+            EXPECT_EQ(faint, static_cast<long>(plan.pages.size()) - printed) << c.name;
+        }
+    }
+}
+
+// Page names, sheet numbers, bars and map keep out of the strips where neighbouring pages
+// overlap, so that cutting or gluing there never cuts one; the axis keeps clear of the columns
+// of crosses.
+TEST(TemplatePlanning, MarksStayOutOfTheOverlapStrips) {
+    for (const char* rkr : {"22", "60", "100", "150"}) {
+        const DesignState s = computedDesign(
+            {{kRowRkr, rkr}, {kRowPk, "9.4"}, {kRowH, "10000"}, {kRowNote, "сталь"}}, "30", "45");
+        const TemplatePlan plan = recordedPlan(s, 10, kUpright, kAcross);
+        ASSERT_TRUE(plan.tiled) << rkr;
+        const double stepX = plan.page.width - kTileOverlap;
+        for (int k = 0; k <= plan.columns; ++k)
+            EXPECT_GT(std::abs(plan.axisX - (k * stepX + kTileOverlap / 2)), 5) << rkr;
+        for (const TemplatePage& page : plan.pages) {
+            const double left = page.left + kTileOverlap, top = page.top + kTileOverlap;
+            const double right = page.left + plan.page.width - kTileOverlap;
+            const double bottom = page.top + plan.page.height - kTileOverlap;
+            for (const PageMark& m : page.marks) {
+                if (m.kind == PageMark::Cross) continue;
+                const double width = m.kind == PageMark::Text ? 0 : m.length;
+                EXPECT_GE(m.x, left) << rkr << " " << m.text;
+                EXPECT_GE(m.y, top) << rkr << " " << m.text;
+                EXPECT_LE(m.x + width, right) << rkr << " " << m.text;
+                EXPECT_LE(m.y + m.height, bottom) << rkr << " " << m.text;
+            }
         }
     }
 }

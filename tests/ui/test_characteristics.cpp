@@ -62,7 +62,7 @@ struct Window {
         settle();
     }
     CharacteristicsWindow* open() {
-        form.action("mnuCalcFigures")->trigger();
+        form.action(&MenuCommands::characteristics)->trigger();
         settle();
         return form.characteristics();
     }
@@ -78,7 +78,7 @@ TEST(Characteristics, MenuBetweenEditAndHelp) {
     QStringList titles;
     for (QAction* a : w.form.menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, (QStringList{"файл", "правка", "расчет", "справка"}));
-    QAction* item = w.form.action("mnuCalcFigures");
+    QAction* item = w.form.action(&MenuCommands::characteristics);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QStringLiteral("характеристики сопла"));
     EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
@@ -116,7 +116,7 @@ TEST(Characteristics, FollowsTheDesign) {
                 box->button(QMessageBox::No)->click();
         }
     });
-    w.form.action("mnuEditCls")->trigger();
+    w.form.action(&MenuCommands::clear)->trigger();
     w.settle();
     EXPECT_EQ(c->figure("mach"), QStringLiteral("—"));
     EXPECT_TRUE(c->statusText().startsWith(QStringLiteral("Нет рассчитанного сопла")));

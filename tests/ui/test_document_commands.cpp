@@ -41,7 +41,8 @@ class FakeOutput : public SheetOutput {
         return result;
     }
     bool hasPrinter() override { return printer; }
-    int templatePages() override { return pages; }
+    int templatePages() override { return shape == TemplateShape::Half ? halfPages : pages; }
+    void setTemplateShape(TemplateShape s) override { shape = s; }
     bool previewPages(OutputMode mode) override {
         written.push_back("preview " + name(mode));
         return printAfterPreview;
@@ -56,6 +57,8 @@ class FakeOutput : public SheetOutput {
     std::string reason;
     bool printer = true;
     int pages = 1;
+    int halfPages = 1;
+    TemplateShape shape = TemplateShape::Whole;
     bool printAfterPreview = true;
     std::vector<std::string> written;
 
@@ -653,6 +656,7 @@ TEST_F(Commands, LargeTemplatesAskAndEveryPrintIsPreviewed) {
     for (const Case& c : cases) {
         output.written.clear();
         output.pages = c.pages;
+        output.halfPages = c.pages;
         output.printAfterPreview = c.printAfterPreview;
         prompts.boxes.clear();
         if (*c.question) prompts.answers = {c.answer};
@@ -666,6 +670,55 @@ TEST_F(Commands, LargeTemplatesAskAndEveryPrintIsPreviewed) {
             EXPECT_EQ(prompts.boxes[0].icon, Icon::Question);
         }
     }
+}
+
+// A template of several pages offers the half profile when it takes fewer pages: Yes prints
+// the half, No the whole, Cancel nothing; the count asked about next is the chosen one's.
+TEST_F(Commands, ASeveralPageTemplateOffersTheHalfProfile) {
+    struct Case {
+        int pages, halfPages;
+        std::vector<Answer> answers;
+        const char* question;  // the second question, "" when none
+        std::vector<std::string> written;
+        TemplateShape printed;
+    };
+    const Case cases[] = {
+        {1, 1, {}, "", {"preview template", "template"}, TemplateShape::Whole},
+        {4, 4, {}, "", {"preview template", "template"}, TemplateShape::Whole},
+        {6, 4, {Answer::Yes}, "", {"preview template", "template"}, TemplateShape::Half},
+        {6, 4, {Answer::No}, "", {"preview template", "template"}, TemplateShape::Whole},
+        {6, 4, {Answer::Cancel}, "", {}, TemplateShape::Whole},
+        {30,
+         15,
+         {Answer::Yes, Answer::Yes},
+         "Шаблон займет 15 листов. Печатать?",
+         {"preview template", "template"},
+         TemplateShape::Half},
+    };
+    typeExample();
+    logic.Command1_Click();
+    for (const Case& c : cases) {
+        output.written.clear();
+        output.pages = c.pages;
+        output.halfPages = c.halfPages;
+        prompts.boxes.clear();
+        prompts.answers.assign(c.answers.begin(), c.answers.end());
+        commands.mnuFilePrintTemp_Click();
+        EXPECT_EQ(output.written, c.written) << c.pages;
+        EXPECT_EQ(output.shape, c.printed) << c.pages;
+        const size_t asked = c.halfPages < c.pages ? 1u : 0u;
+        ASSERT_EQ(prompts.boxes.size(), asked + (*c.question ? 1u : 0u)) << c.pages;
+        if (asked) {
+            EXPECT_EQ(prompts.boxes[0].text, halfTemplateQuestion(c.pages, c.halfPages));
+            EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNoCancel);
+        }
+        if (*c.question) {
+            EXPECT_EQ(prompts.boxes[1].text, c.question);
+        }
+    }
+    EXPECT_EQ(halfTemplateQuestion(6, 4),
+              "Шаблон займет 6 листов, половина профиля (одна стенка и ось, вторая половина "
+              "зеркально) — 4 листа.\r\nПечатать половину профиля?");
 }
 
 }  // namespace

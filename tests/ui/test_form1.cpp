@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@
 #include "sheet_widget.h"
 #include "small_windows.h"
 #include "test_platform.h"
+#include "workshop_formats.h"
 
 namespace tavro {
 namespace {
@@ -79,7 +82,7 @@ TEST(Form1Wiring, EnterWalksTheFieldsAndAChangeMakesTheButtonBold) {
     Program p;
     EXPECT_EQ(p.focused(), p.form.field(kRowTitle));
     EXPECT_EQ(p.form.windowTitle(), QStringLiteral("Tavro-nozzle          "));
-    EXPECT_FALSE(p.form.action("mnuFileSave")->isEnabled());
+    EXPECT_FALSE(p.form.action(&MenuCommands::save)->isEnabled());
     EXPECT_FALSE(p.form.computeButton()->font().bold());
 
     QTest::keyClick(p.focused(), Qt::Key_Return);
@@ -88,8 +91,8 @@ TEST(Form1Wiring, EnterWalksTheFieldsAndAChangeMakesTheButtonBold) {
     EXPECT_EQ(p.state.Rkr, 10.0f);
     EXPECT_EQ(p.focused(), p.form.field(kRowQa));
     EXPECT_TRUE(p.form.computeButton()->font().bold());
-    EXPECT_TRUE(p.form.action("mnuFileSave")->isEnabled());
-    EXPECT_TRUE(p.form.action("mnuEditRestore")->isEnabled());
+    EXPECT_TRUE(p.form.action(&MenuCommands::save)->isEnabled());
+    EXPECT_TRUE(p.form.action(&MenuCommands::restore)->isEnabled());
 }
 
 TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
@@ -111,6 +114,26 @@ TEST(Form1Wiring, TheComputeButtonDrawsOnTheSheet) {
         for (int x = 0; x < after.width(); x += 2) black += after.pixelColor(x, y) == Qt::black;
     }
     EXPECT_GT(black, 50);  // the contour
+}
+
+// The "экспорт контура" submenu is the table of formats, each item calling the export with its
+// own row.
+TEST(Form1Wiring, TheContourSubmenuIsTheTableOfFormats) {
+    Program p;
+    QMenu* contour = nullptr;
+    for (QAction* a : p.form.menuBar()->actions().front()->menu()->actions())
+        if (a->text() == QStringLiteral("экспорт контура")) contour = a->menu();
+    ASSERT_TRUE(contour);
+    QStringList captions, expected;
+    for (QAction* a : contour->actions()) captions << a->text();
+    for (const WorkshopFormat& f : workshopFormats()) expected << QString::fromUtf8(f.caption);
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(captions.contains(QStringLiteral("step")), writesStep());
+    std::vector<const WorkshopFormat*> chosen;
+    p.form.commands().exportContour = [&](const WorkshopFormat& f) { chosen.push_back(&f); };
+    for (QAction* a : contour->actions()) a->trigger();
+    ASSERT_EQ(chosen.size(), workshopFormats().size());
+    for (size_t i = 0; i < chosen.size(); ++i) EXPECT_EQ(chosen[i], &workshopFormats()[i]);
 }
 
 // The window's reports are its own message boxes, and starting it leaves the process's working
@@ -139,13 +162,13 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
     Program p;
     // A disabled item cannot be chosen by its shortcut.
     bool saved = false;
-    p.form.setMenuHandler("mnuFileSave", [&] { saved = true; });
+    p.form.commands().save = [&] { saved = true; };
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();
     EXPECT_FALSE(saved);
 
     bool asked = false;
-    p.form.setMenuHandler("mnuFileSaveAs", [&] { asked = true; });
+    p.form.commands().saveAs = [&] { asked = true; };
     typeText(p.focused(), QStringLiteral("abc"));
     QTest::keyClick(p.focused(), Qt::Key_A, Qt::ControlModifier);
     p.settle();
@@ -158,7 +181,7 @@ TEST(Form1Wiring, CtrlAInAFieldIsSaveAs) {
 TEST(Form1Wiring, AShortcutTakesTheEditInTheFocusedField) {
     Program p;
     std::string title;
-    p.form.setMenuHandler("mnuFileSave", [&] { title = p.state.Title; });
+    p.form.commands().save = [&] { title = p.state.Title; };
     typeText(p.focused(), QStringLiteral("Опыт"));
     QTest::keyClick(p.focused(), Qt::Key_S, Qt::ControlModifier);
     p.settle();

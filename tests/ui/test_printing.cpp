@@ -221,25 +221,54 @@ TEST(LargeTemplate, AsksThenPrintsEveryPage) {
     DocumentCommands commands(state, view, prompts, &output, dir.path().toStdString(), '.');
     const std::string pdf = dir.filePath("big.pdf").toStdString();
 
+    // First the choice of the half profile, declined: the whole template; then its pages.
     PreviewUser user;
-    prompts.answers = {Answer::No};
+    prompts.answers = {Answer::No, Answer::No};
     commands.mnuFilePrintTemp_Click();
     EXPECT_TRUE(user.pagesShown.empty());
     EXPECT_TRUE(prompts.dialogs.empty());
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].buttons, Buttons::YesNoCancel);
+    const std::string lead = "Шаблон займет ";
+    ASSERT_EQ(prompts.boxes[0].text.rfind(lead, 0), 0u) << prompts.boxes[0].text;
+    const int whole = std::atoi(prompts.boxes[0].text.c_str() + lead.size());
+    const std::string dash = ") — ";
+    const size_t halfAt = prompts.boxes[0].text.find(dash);
+    ASSERT_NE(halfAt, std::string::npos);
+    const int half = std::atoi(prompts.boxes[0].text.c_str() + halfAt + dash.size());
+    EXPECT_EQ(prompts.boxes[0].text, halfTemplateQuestion(whole, half));
+    EXPECT_LT(half, whole);
 
-    prompts.answers = {Answer::Yes, Answer::Yes};
+    // The whole template: its pages asked about, shown, and written to the PDF offered when
+    // there is no printer.
+    prompts.boxes.clear();
+    prompts.answers = {Answer::No, Answer::Yes, Answer::Yes};
     prompts.paths = {pdf};
     commands.mnuFilePrintTemp_Click();
     ASSERT_EQ(prompts.boxes.size(), 3u);
-    const std::string lead = "Шаблон займет ";
-    ASSERT_EQ(prompts.boxes[1].text.rfind(lead, 0), 0u) << prompts.boxes[1].text;
     const int asked = std::atoi(prompts.boxes[1].text.c_str() + lead.size());
+    EXPECT_EQ(asked, whole);
     EXPECT_GT(asked, 12);
-    EXPECT_EQ(prompts.boxes[1].text,
-              "Шаблон займет " + std::to_string(asked) + " листов. Печатать?");
+    // The sheet's blank pages are not printed, so the count is any number past twelve.
+    EXPECT_EQ(prompts.boxes[1].text, templatePagesQuestion(asked));
     EXPECT_EQ(prompts.boxes[1].icon, Icon::Question);
     EXPECT_EQ(user.pagesShown, std::vector<int>{asked});
     EXPECT_EQ(pdfPages(pdf), asked);
+
+    // The half profile chosen: its own number of pages, shown and written.
+    prompts.boxes.clear();
+    const std::string halfPdf = dir.filePath("half.pdf").toStdString();
+    prompts.answers = {Answer::Yes};
+    if (half > kPagesWithoutAsking) prompts.answers.push_back(Answer::Yes);
+    prompts.answers.push_back(Answer::Yes);
+    prompts.paths = {halfPdf};
+    commands.mnuFilePrintTemp_Click();
+    ASSERT_EQ(prompts.boxes.size(), half > kPagesWithoutAsking ? 3u : 2u);
+    if (half > kPagesWithoutAsking) {
+        EXPECT_EQ(prompts.boxes[1].text, templatePagesQuestion(half));
+    }
+    EXPECT_EQ(user.pagesShown.back(), half);
+    EXPECT_EQ(pdfPages(halfPdf), half);
 }
 
 class TemplatePdf : public ::testing::TestWithParam<TemplateCase> {};

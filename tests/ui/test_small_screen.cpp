@@ -75,7 +75,7 @@ TEST(SmallScreen, EveryCaptionAndResultFits) {
 TEST(SmallScreen, CharacteristicsWindowFits) {
     DesignState state = test::computedExample();
     Form1 form(state, QDir::tempPath().toStdString(), '.');
-    form.action("mnuCalcFigures")->trigger();
+    form.action(&MenuCommands::characteristics)->trigger();
     CharacteristicsWindow* w = form.characteristics();
     ASSERT_NE(w, nullptr);
     w->showDesign(state);
