@@ -141,8 +141,9 @@ int runCalc(const CalcOptions& o, std::ostream& out, std::ostream& err) {
 // Every file the command reads or writes, so that none replaces another.
 std::vector<NamedPath> namedPaths(const CalcOptions& o) {
     std::vector<NamedPath> paths = {
-        {"open", o.docs.openPath}, {"--save", o.docs.savePath}, {"--record", o.output.record},
-        {"--png", o.output.png},   {"--pdf", o.output.pdf},
+        {"open", o.docs.openPath},     {"--save", o.docs.savePath},
+        {"--record", o.output.record}, {"--png", o.output.png},
+        {"--pdf", o.output.pdf},       {"--thrust-curve", o.figures.thrustCurve},
     };
     for (const auto& [format, path] : o.contour.files) paths.push_back({format->option, path});
     return paths;

@@ -95,6 +95,11 @@ TEST(CliFigures, ThrustCurveFile) {
     EXPECT_NE(refused.err.find("Нерасчетный режим"), std::string::npos);
 
     EXPECT_EQ(cli(calc({"--thrust-curve"})).status, kExitUsage);
+    // One file cannot be both the curve and the design.
+    const std::string dat = test::utf8(dir.filePath("n.dat"));
+    const CliRun same = cli(calc({"--thrust-curve", dat, "--save", dat}));
+    EXPECT_EQ(same.status, kExitUsage);
+    EXPECT_FALSE(QFile::exists(dir.filePath("n.dat")));
     EXPECT_EQ(cli(calc({"--thrust-curve", "/nonexistent-folder/c.csv"})).status, kExitSaveFailed);
 }
 
