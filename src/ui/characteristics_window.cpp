@@ -140,12 +140,14 @@ QScatterSeries* marker(const QString& name, const QColor& colour, double x, doub
 }
 
 // A marker named beside its point rather than in the legend, which a narrow plot would cut.
-void attachNamed(QChart* chart, QScatterSeries* series, QValueAxis* x, QValueAxis* y) {
+// A point named beside itself, or in the legend where its name would run into a neighbour's.
+void attachNamed(QChart* chart, QScatterSeries* series, QValueAxis* x, QValueAxis* y,
+                 bool beside = true) {
     series->setPointLabelsFormat(series->name());
-    series->setPointLabelsVisible(true);
+    series->setPointLabelsVisible(beside);
     series->setPointLabelsClipping(false);
     attach(chart, series, x, y);
-    for (QLegendMarker* m : chart->legend()->markers(series)) m->setVisible(false);
+    for (QLegendMarker* m : chart->legend()->markers(series)) m->setVisible(!beside);
 }
 
 void replaceChart(QChartView* view, QChart* chart) {
@@ -348,14 +350,16 @@ void CharacteristicsWindow::showThrust(const DesignState& d) {
                y);
     }
     attach(chart, line, x, y);
+    // The two names take about a quarter of the axis side by side.
+    const bool beside = d.H / 1000.0 > 0.25 * top;
     attachNamed(chart,
                 marker(QStringLiteral("у земли"), QColor(40, 90, 200), 0, curve.front().thrust,
                        QScatterSeries::MarkerShapeCircle),
-                x, y);
+                x, y, beside);
     attachNamed(chart,
                 marker(QStringLiteral("расчетная высота"), QColor(240, 160, 0), d.H / 1000.0,
                        design, QScatterSeries::MarkerShapeRectangle),
-                x, y);
+                x, y, beside);
     replaceChart(thrustView_, chart);
 }
 
