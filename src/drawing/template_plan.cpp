@@ -459,8 +459,10 @@ TemplatePlan tiles(Measure& measure, const DesignState& s, PageArea page, Tiling
     plan.printedPages = static_cast<int>(held.size());
     // More than four pages get a first page of their own for the map.
     const bool ownMapPage = sheetPages > 4;
-    if (countOnly) {
-        if (ownMapPage) plan.mapPage.resize(1);
+    // A count need not place the marks of many pages; up to four it must, since only placing
+    // tells whether the map finds room beside the nozzle or takes a page of its own.
+    if (countOnly && ownMapPage) {
+        plan.mapPage.resize(1);
         return plan;
     }
     int count = plan.printedPages + (ownMapPage ? 1 : 0);

@@ -84,8 +84,9 @@ double barBlockHeight(double captionHeight);
 // Plans the template on pages whose usable area is page, or on across (the same paper turned)
 // when that takes fewer pages; an across of zero size is never taken. metrics measures text in
 // millimetres at the page's font. A design whose contour cannot be worked out is planned as
-// one page: drawing it then reports the fault. With countOnly the tiles are counted and
-// neither listed nor marked, which stays quick for a nozzle of any size.
+// one page: drawing it then reports the fault. With countOnly a sheet of more than four pages
+// is counted without listing or marking its pages, which stays quick for a nozzle of any size;
+// a smaller one is planned in full, since only that tells whether the map needs a page.
 TemplatePlan planTemplate(DrawingTarget& metrics, const DesignState& state, PageArea page,
                           PageArea across = {}, bool countOnly = false,
                           TemplateShape shape = TemplateShape::Whole);

@@ -146,5 +146,25 @@ TEST(TemplatePlanning, PageNames) {
     EXPECT_EQ(calibrationCaption(100), "100 мм — проверьте масштаб печати");
 }
 
+// The count asked before printing is the count printed, also where the page map finds no room
+// beside the nozzle and takes a page of its own: small pages leave it the least room.
+TEST(TemplatePlanning, CountingAgreesWithThePlanOnSmallPages) {
+    int mapInFrontOfFewPages = 0;
+    for (const PageArea page : {PageArea{80, 110}, PageArea{100, 140}, PageArea{128, 190}}) {
+        for (const char* rkr : {"8", "12", "16", "22", "30"}) {
+            const DesignState s =
+                computedDesign({{kRowRkr, rkr}, {kRowPk, "9.4"}, {kRowH, "10000"}});
+            const TemplatePlan plan = recordedPlan(s, 10, page, {page.height, page.width});
+            std::ostringstream scratch;
+            RecordingTarget metrics(scratch, kRecordedPage, kRecordedPage, 10);
+            const TemplatePlan counted =
+                planTemplate(metrics, s, page, {page.height, page.width}, true);
+            EXPECT_EQ(counted.pageCount(), plan.pageCount()) << rkr << " on " << page.width;
+            if (!plan.mapPage.empty() && plan.pages.size() <= 4) ++mapInFrontOfFewPages;
+        }
+    }
+    EXPECT_GT(mapInFrontOfFewPages, 0) << "the sweep no longer meets the case it is for";
+}
+
 }  // namespace
 }  // namespace tavro::test
