@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli.h"
+#include "decimal_text.h"
 #include "operating_range.h"
 #include "performance.h"
 #include "safe_file.h"
@@ -27,8 +28,7 @@ void rangeRows(std::ostream& out, const char* name, const std::vector<Interval>&
                int decimals) {
     if (spans.empty()) row(out, name, "none");
     for (const Interval& i : spans) {
-        row(out, name,
-            fixedDecimals(i.lo, decimals, '.') + '\t' + fixedDecimals(i.hi, decimals, '.'));
+        row(out, name, fixedText(i.lo, decimals, '.') + '\t' + fixedText(i.hi, decimals, '.'));
     }
 }
 
@@ -55,16 +55,16 @@ void printFigures(const FigureOptions& o, const DesignState& state, bool compute
                   std::ostream& out) {
     if (o.performance && computed) {
         const Performance p = performanceOf(state);
-        row(out, "mach_exit", fixedDecimals(p.machExit, 3, '.'));
-        row(out, "cf_design", fixedDecimals(p.cfDesign, 4, '.'));
-        row(out, "cf_sea_level", fixedDecimals(p.cfSeaLevel, 4, '.'));
-        row(out, "cf_vacuum", fixedDecimals(p.cfVacuum, 4, '.'));
-        row(out, "thrust_design_n", fixedDecimals(p.thrustDesign, 1, '.'));
-        row(out, "thrust_sea_level_n", fixedDecimals(p.thrustSeaLevel, 1, '.'));
-        row(out, "thrust_vacuum_n", fixedDecimals(p.thrustVacuum, 1, '.'));
-        row(out, "pe_over_pa_sea_level", fixedDecimals(p.exitOverAmbientSeaLevel, 3, '.'));
+        row(out, "mach_exit", fixedText(p.machExit, 3, '.'));
+        row(out, "cf_design", fixedText(p.cfDesign, 4, '.'));
+        row(out, "cf_sea_level", fixedText(p.cfSeaLevel, 4, '.'));
+        row(out, "cf_vacuum", fixedText(p.cfVacuum, 4, '.'));
+        row(out, "thrust_design_n", fixedText(p.thrustDesign, 1, '.'));
+        row(out, "thrust_sea_level_n", fixedText(p.thrustSeaLevel, 1, '.'));
+        row(out, "thrust_vacuum_n", fixedText(p.thrustVacuum, 1, '.'));
+        row(out, "pe_over_pa_sea_level", fixedText(p.exitOverAmbientSeaLevel, 3, '.'));
         row(out, "separation_sea_level", p.separatedSeaLevel ? "yes" : "no");
-        row(out, "divergence_factor", fixedDecimals(p.divergenceFactor, 4, '.'));
+        row(out, "divergence_factor", fixedText(p.divergenceFactor, 4, '.'));
     }
     if (o.range) {
         const OperatingRanges r = operatingRanges(state);

@@ -2,9 +2,9 @@
 #include "performance.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
+#include "decimal_text.h"
 #include "physics.h"
 #include "pi.h"
 
@@ -87,16 +87,6 @@ std::vector<ThrustPoint> thrustCurve(const DesignState& d) {
     return curve;
 }
 
-std::string fixedDecimals(double value, int decimals, char decimalSeparator) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    std::string s(buf, r.ptr);
-    if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-') s.erase(0, 1);
-    const size_t point = s.find('.');
-    if (point != std::string::npos) s[point] = decimalSeparator;
-    return s;
-}
-
 std::string thrustCurveCsv(const std::vector<ThrustPoint>& curve, char sep) {
     const char column = sep == ',' ? ';' : ',';
     // Names with a comma before their unit are quoted, as in the lathe table.
@@ -104,9 +94,9 @@ std::string thrustCurveCsv(const std::vector<ThrustPoint>& curve, char sep) {
     t += std::string("\"высота, м\"") + column + "\"давление среды, МПа\"" + column + "\"Cf\"" +
          column + "\"тяга, Н\"" + column + "\"отрыв потока\"\r\n";
     for (const ThrustPoint& p : curve) {
-        t += fixedDecimals(p.altitude, 0, sep) + column + fixedDecimals(p.ambient, 6, sep) +
-             column + fixedDecimals(p.cf, 4, sep) + column + fixedDecimals(p.thrust, 1, sep) +
-             column + (p.separated ? "да" : "нет") + "\r\n";
+        t += fixedText(p.altitude, 0, sep) + column + fixedText(p.ambient, 6, sep) + column +
+             fixedText(p.cf, 4, sep) + column + fixedText(p.thrust, 1, sep) + column +
+             (p.separated ? "да" : "нет") + "\r\n";
     }
     return t;
 }

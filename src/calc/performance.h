@@ -48,7 +48,4 @@ std::vector<ThrustPoint> thrustCurve(const DesignState& design);
 // between columns when the decimal separator is a comma, else ",".
 std::string thrustCurveCsv(const std::vector<ThrustPoint>& curve, char decimalSeparator);
 
-// A value with a fixed number of decimals and the given separator, never "-0.0".
-std::string fixedDecimals(double value, int decimals, char decimalSeparator);
-
 }  // namespace tavro

@@ -21,6 +21,7 @@
 #include <tuple>
 
 #include "core.h"
+#include "decimal_text.h"
 #include "number_text.h"
 #include "operating_range.h"
 #include "performance.h"
@@ -312,14 +313,14 @@ void CharacteristicsWindow::showDesign(const DesignState& design) {
 void CharacteristicsWindow::showFigures(const DesignState& d) {
     const Performance p = performanceOf(d);
     for (const FigureRow& f : kFigures)
-        values_[f.key]->setText(text(fixedDecimals(p.*(f.value), f.decimals, sep_)));
+        values_[f.key]->setText(text(fixedText(p.*(f.value), f.decimals, sep_)));
     if (p.separatedSeaLevel) {
         const double ceiling = separationCeiling(d);
-        setStatus(QStringLiteral("У земли поток отрывается от стенки сопла: давление на срезе "
-                                 "меньше %1 давления среды. Отрыв до высоты %2 м.")
-                      .arg(text(fixedDecimals(kSeparationRatio, 1, sep_)),
-                           text(fixedDecimals(ceiling, 0, sep_))),
-                  true);
+        setStatus(
+            QStringLiteral("У земли поток отрывается от стенки сопла: давление на срезе "
+                           "меньше %1 давления среды. Отрыв до высоты %2 м.")
+                .arg(text(fixedText(kSeparationRatio, 1, sep_)), text(fixedText(ceiling, 0, sep_))),
+            true);
     } else {
         setStatus(QStringLiteral("Поток не отрывается от стенки сопла ни на какой высоте."), false);
     }

@@ -1,4 +1,4 @@
-// Numbers as text for the workshop files, whatever locale the program runs under.
+// Numbers as text for files and tables, whatever locale the program runs under.
 #pragma once
 
 #include <string>
