@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "characteristics_window.h"
+#include "charts_module.h"
 #include "cp1251_validator.h"
 #include "document_commands.h"
 #include "frame_extents.h"
@@ -589,14 +589,21 @@ void Form1::showHelp() {
     ownWindowShown();
 }
 
-CharacteristicsWindow* Form1::characteristics() const {
+QWidget* Form1::characteristics() const {
     return characteristics_;
 }
 
 void Form1::showCharacteristics() {
     if (!characteristics_) {
-        characteristics_ = new CharacteristicsWindow(this, logic_.decimalSeparator());
-        characteristics_->showDesign(shownDesign_);
+        std::string why;
+        charts_ = chartsModule(why);
+        if (!charts_) {
+            prompts_.messageBox("Окно характеристик сопла не открылось.\r\nПричина: " + why,
+                                "Характеристики сопла", Buttons::Ok, Icon::Exclamation);
+            return;
+        }
+        characteristics_ = charts_->window(this, logic_.decimalSeparator());
+        charts_->show(characteristics_, shownDesign_);
     }
     characteristics_->show();
     characteristics_->raise();
@@ -611,7 +618,7 @@ void Form1::designShown() {
     QTimer::singleShot(0, this, [this] {
         designShownQueued_ = false;
         shownDesign_ = state_;
-        if (characteristics_) characteristics_->showDesign(shownDesign_);
+        if (characteristics_) charts_->show(characteristics_, shownDesign_);
     });
 }
 

@@ -25,7 +25,7 @@ namespace tavro {
 class PainterTarget;
 class SheetWidget;
 class FrmAbout;
-class CharacteristicsWindow;
+struct ChartsModule;
 
 struct WorkshopFormat;
 
@@ -72,8 +72,9 @@ class Form1 : public QMainWindow, public View {
     // Marks that one of the program's own windows is involved, so that returning to the main
     // window runs its activation handling.
     void ownWindowShown() { activatePending_ = true; }
-    // The characteristics window ("расчет" → "характеристики сопла"), null until first shown.
-    CharacteristicsWindow* characteristics() const;
+    // The characteristics window ("расчет" → "характеристики сопла"), null until first shown:
+    // a CharacteristicsWindow from the module that holds it.
+    QWidget* characteristics() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,7 +127,8 @@ class Form1 : public QMainWindow, public View {
     MenuCommands commands_;
     std::vector<std::pair<Command, QAction*>> actions_;
     QPointer<FrmAbout> about_;
-    QPointer<CharacteristicsWindow> characteristics_;
+    QPointer<QWidget> characteristics_;
+    const ChartsModule* charts_ = nullptr;  // loaded with the window
     bool designShownQueued_ = false;
     DesignState shownDesign_;  // as the last command left it, edits since then aside
     bool activatePending_ = true;

@@ -1,11 +1,14 @@
 // The characteristics window on real widgets (offscreen): its menu, what it shows for a
-// computed, a separating, a refused and a cleared design, and the sheet after a refusal.
+// computed, a separating, a refused and a cleared design, and the sheet after a refusal; the
+// window comes from its module, and without the module the form says why and goes on.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractSeries>
 #include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,8 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "characteristics_window.h"
+#include "charts_module.h"
 #include "document_commands.h"
 #include "form1.h"
 #include "qt_prompts.h"
@@ -61,10 +66,26 @@ struct Window {
         QTest::mouseClick(form.computeButton(), Qt::LeftButton);
         settle();
     }
+    // The window the module made, read through this program's copy of the window's code.
     CharacteristicsWindow* open() {
         form.action(&MenuCommands::characteristics)->trigger();
         settle();
-        return form.characteristics();
+        return static_cast<CharacteristicsWindow*>(form.characteristics());
+    }
+    // The text of the message box shown while run runs, or "" for none.
+    static QString boxDuring(const std::function<void()>& run) {
+        QString seen;
+        QTimer::singleShot(50, [&seen] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                    seen = box->windowTitle() + "|" + box->text();
+                    box->accept();
+                }
+            }
+        });
+        run();
+        settle();
+        return seen;
     }
     static bool hasSeries(QChart* chart, const QString& name) {
         for (QAbstractSeries* s : chart->series())
@@ -91,6 +112,11 @@ TEST(Characteristics, FollowsTheDesign) {
     w.compute({"10", "10", "1.24", "5", "0", "30", "45"});
     CharacteristicsWindow* c = w.open();
     ASSERT_NE(c, nullptr);
+    // Made by the module's code, not by the copy this test links.
+    Dl_info maker{};
+    ASSERT_NE(dladdr(*reinterpret_cast<void**>(c), &maker), 0);
+    EXPECT_TRUE(QString::fromUtf8(maker.dli_fname).endsWith(QStringLiteral("/libtavrocharts.so")))
+        << maker.dli_fname;
     EXPECT_TRUE(c->isVisible());
     EXPECT_FALSE(c->isModal());
     EXPECT_EQ(c->windowTitle(), QStringLiteral("Характеристики сопла"));
@@ -157,6 +183,57 @@ TEST(Characteristics, ARefusedDesignSaysWhy) {
         << status.toStdString();
     EXPECT_GT(c->mapCellsInRange(), 0);
     EXPECT_NE(w.form.sheet()->image(), blankPrompt);
+}
+
+// Without a loadable module the menu item says why in a message and the program goes on; once
+// the module is there, the window opens.
+TEST(Characteristics, WithoutItsModuleSaysWhy) {
+    QTemporaryDir folder;
+    const QString module = folder.filePath(QStringLiteral("libtavrocharts.so"));
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        QString why;
+    } cases[] = {
+        {"missing", [] {},
+         QStringLiteral("нет библиотечного файла libtavrocharts.so в ") + folder.path()},
+        {"not a library",
+         [&module] {
+             QFile f(module);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write("not a library");
+         },
+         QStringLiteral("модуль ") + module + QStringLiteral(" не загружается: ")},
+        {"another library",
+         [&module] {
+             QFile::remove(module);
+             ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRO_OTHER_MODULE), module));
+         },
+         QStringLiteral("в модуле ") + module + QStringLiteral(" нет окна характеристик")},
+    };
+    Window w('.');
+    w.compute({"10", "10", "1.24", "5", "0", "30", "45"});
+    for (const auto& c : cases) {
+        c.prepare();
+        searchChartsModuleIn(folder.path().toStdString());
+        const QString box =
+            w.boxDuring([&w] { w.form.action(&MenuCommands::characteristics)->trigger(); });
+        searchChartsModuleIn("");
+        EXPECT_TRUE(box.startsWith(
+            QStringLiteral(
+                "Характеристики сопла|Окно характеристик сопла не открылось.\nПричина: ") +
+            c.why))
+            << c.name << ": " << box.toStdString();
+        EXPECT_EQ(w.form.characteristics(), nullptr) << c.name;
+        EXPECT_TRUE(w.form.isVisible()) << c.name;
+    }
+    // The next compute still works, and the window opens from the module in its usual place.
+    w.compute({"10", "10", "1.24", "6"});
+    EXPECT_TRUE(w.state.InRange);
+    CharacteristicsWindow* c = w.open();
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_GT(c->mapCellsInRange(), 0);
 }
 
 // The off-design box keeps its words and shows the detail under them.

@@ -76,7 +76,7 @@ TEST(SmallScreen, CharacteristicsWindowFits) {
     DesignState state = test::computedExample();
     Form1 form(state, QDir::tempPath().toStdString(), '.');
     form.action(&MenuCommands::characteristics)->trigger();
-    CharacteristicsWindow* w = form.characteristics();
+    auto* w = static_cast<CharacteristicsWindow*>(form.characteristics());
     ASSERT_NE(w, nullptr);
     w->showDesign(state);
     QCoreApplication::processEvents();
