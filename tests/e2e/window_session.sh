@@ -3,8 +3,8 @@
 # open, edits with decimal commas, a rejected and a corrected input, save, an edit taken by a
 # shortcut, JPEG, Esc with unsaved changes, Clear then Save, Restore's default, exit with a save.
 # Usage: window_session.sh APP_DIR START_FILE
-#   APP_DIR holds tavro-nozzle and libsavtojpg.so beside it (a build) or in ../lib/tavro-nozzle
-#   (an install); START_FILE is a 22-line parameter file.
+#   APP_DIR holds tavro-nozzle, and libsavtojpg.so and libtavrocharts.so beside it (a build) or
+#   in ../lib/tavro-nozzle (an install); START_FILE is a 22-line parameter file.
 set -euo pipefail
 
 app_dir=$1
@@ -62,12 +62,13 @@ main_window='^Tavro-nozzle {2}'
 mkdir -p "$work/app" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$app_dir/tavro-nozzle" "$work/app/"
-if [[ -f $app_dir/libsavtojpg.so ]]; then
-    cp "$app_dir/libsavtojpg.so" "$work/app/"
-else
-    mkdir -p "$work/lib/tavro-nozzle"
-    cp "$app_dir/../lib/tavro-nozzle/libsavtojpg.so" "$work/lib/tavro-nozzle/"
+modules=$work/app
+if [[ ! -f $app_dir/libsavtojpg.so ]]; then
+    modules=$work/lib/tavro-nozzle
+    app_dir=$app_dir/../lib/tavro-nozzle
+    mkdir -p "$modules"
 fi
+cp "$app_dir/libsavtojpg.so" "$app_dir/libtavrocharts.so" "$modules/"
 # Qt's own texts are Russian where Qt's translations are installed.
 open_title='^Open$' save_title='^Save As$'
 if [[ -f /usr/share/qt6/translations/qtbase_ru.qm ]]; then
@@ -209,6 +210,8 @@ wait_for "the off-design box to close" 10 window_gone '^Нерасчетный �
 focus "$main_window"
 xdotool key ctrl+t
 wait_for "the characteristics window" 10 shown_now '^Характеристики сопла$'
+grep -qF "$modules/libtavrocharts.so" "/proc/$app_pid/maps" ||
+    fail "the characteristics window is not from $modules/libtavrocharts.so"
 eval "$(xdotool getwindowgeometry --shell "$(viewable '^Характеристики сопла$')")"
 ((WIDTH >= 800 && HEIGHT >= 500)) || fail "characteristics window ${WIDTH}x$HEIGHT"
 focus "$main_window"

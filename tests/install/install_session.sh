@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program installed into a fresh prefix as a user installs it: the files in their places, the
 # desktop files valid, the installed tool computing, the installed window working with its JPEG
-# module. Usage: install_session.sh BUILD_DIR SOURCE_DIR
+# and characteristics modules. Usage: install_session.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
 source=$2
@@ -16,11 +16,16 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat "$work/install.log")"
 desktop=share/applications/io.github.tavro.nozzle.desktop
 metainfo=share/metainfo/io.github.tavro.nozzle.metainfo.xml
-for f in bin/tavro-nozzle bin/tavro-nozzle-cli lib/tavro-nozzle/libsavtojpg.so "$desktop" \
-    "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg share/doc/tavro-nozzle/copyright; do
+for f in bin/tavro-nozzle bin/tavro-nozzle-cli lib/tavro-nozzle/libsavtojpg.so \
+    lib/tavro-nozzle/libtavrocharts.so "$desktop" "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg share/doc/tavro-nozzle/copyright; do
     [[ -f $prefix/$f ]] || fail "not installed: $f"
 done
 [[ ! -e $prefix/bin/libsavtojpg.so ]] || fail "the JPEG module lies in bin/"
+[[ ! -e $prefix/bin/libtavrocharts.so ]] || fail "the characteristics module lies in bin/"
+# Qt Charts is loaded with the characteristics window, not at every start.
+if readelf -d "$prefix/bin/tavro-nozzle" | grep -q 'NEEDED.*libQt6\(Charts\|OpenGL\)'; then
+    fail "the program links Qt Charts: $(readelf -d "$prefix/bin/tavro-nozzle" | grep NEEDED)"
+fi
 
 # The menu entry starts the program by name and shows its icon.
 grep -qx 'Exec=tavro-nozzle' "$prefix/$desktop" || fail "the menu entry does not start tavro-nozzle"

@@ -18,6 +18,7 @@ deb=${debs[0]}
 
 dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/files"
 for f in ./usr/bin/tavro-nozzle ./usr/bin/tavro-nozzle-cli ./usr/lib/tavro-nozzle/libsavtojpg.so \
+    ./usr/lib/tavro-nozzle/libtavrocharts.so \
     ./usr/share/applications/io.github.tavro.nozzle.desktop \
     ./usr/share/icons/hicolor/scalable/apps/tavro-nozzle.svg \
     ./usr/share/metainfo/io.github.tavro.nozzle.metainfo.xml ./usr/share/doc/tavro-nozzle/copyright; do
