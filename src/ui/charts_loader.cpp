@@ -44,9 +44,14 @@ bool load(const std::vector<std::string>& folders, const char* buildFolder, Char
             why = "модуль " + place + " не загружается: " + (error ? error : "причина неизвестна");
             return false;
         }
-        module.window = reinterpret_cast<ChartsWindowEntry>(::dlsym(handle, kChartsWindowEntry));
-        module.show = reinterpret_cast<ChartsShowEntry>(::dlsym(handle, kChartsShowEntry));
-        if (module.window && module.show) return true;
+        const ChartsModule entries{
+            reinterpret_cast<ChartsWindowEntry>(::dlsym(handle, kChartsWindowEntry)),
+            reinterpret_cast<ChartsShowEntry>(::dlsym(handle, kChartsShowEntry))};
+        if (entries.window && entries.show) {
+            module = entries;
+            return true;
+        }
+        ::dlclose(handle);
         why = "в модуле " + place + " нет окна характеристик";
         return false;
     }
