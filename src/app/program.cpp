@@ -1,7 +1,6 @@
 // The window program tavro-nozzle: set-up of Qt, the main window and its commands.
 #include <QApplication>
 #include <QLocale>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,7 +29,7 @@ char decimalSeparator() {
 
 namespace tavro {
 
-int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
+int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame) {
     if (!haveDisplay()) {
         std::fputs(
             "tavro-nozzle is a window program and needs a graphical session (no DISPLAY or "
@@ -58,12 +57,12 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
-    if (quitAfterFirstDrawing) {
-        form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
-    }
     // The icon is drawn from its picture at every size a desktop asks for: the window shows
     // first and takes it a moment later.
-    form.afterFirstFrame = [] { QApplication::setWindowIcon(programIcon()); };
+    form.afterFirstFrame = [&atFirstFrame] {
+        if (atFirstFrame) atFirstFrame();
+        QApplication::setWindowIcon(programIcon());
+    };
     form.Form_Load();
     form.show();
     return app.exec();

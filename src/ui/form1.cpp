@@ -341,6 +341,15 @@ void Form1::applyLayout() {
     Picture1_ = new SheetWidget(centralWidget(), QSize(L.sheet.width, L.sheet.height),
                                 screen ? screen->devicePixelRatio() : 1.0);
     Picture1_->move(L.sheet.left, L.sheet.top);
+    // The first frame that counts is the first with the sheet drawn on it.
+    Picture1_->onPainted = [this] {
+        if (!sheetShown_ || framePainted_) return;
+        framePainted_ = true;
+        // After the frame has gone to the screen; a window closed meanwhile needs nothing more.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame && isVisible()) afterFirstFrame();
+        });
+    };
     Picture1_->show();
     sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
     laidOut_ = true;
@@ -425,7 +434,7 @@ void Form1::redrawSheet() {
     }
     sheetTarget_->release();
     Picture1_->update();
-    if (onSheetDrawn) onSheetDrawn();
+    sheetShown_ = true;
 }
 
 void Form1::showBlankSheet() {
@@ -443,7 +452,7 @@ void Form1::showBlankSheet() {
     }
     sheetTarget_->release();
     Picture1_->update();
-    if (onSheetDrawn) onSheetDrawn();
+    sheetShown_ = true;
 }
 
 int Form1::rowOf(QObject* object) const {
@@ -515,13 +524,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && !framePainted_) {
-        framePainted_ = true;
-        // A window closed meanwhile needs nothing more.
-        QTimer::singleShot(0, this, [this] {
-            if (afterFirstFrame && isVisible()) afterFirstFrame();
-        });
-    }
     // The first showing counts as an activation even where no window manager activates it.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
         if (event->type() == QEvent::Show) {

@@ -135,14 +135,13 @@ class Form1 : public QMainWindow, public View {
     int entered_ = -1;
     QSize frame_{0, 0};  // the window manager's frame around the window, once known
     bool laidOut_ = false;
+    bool sheetShown_ = false;  // the sheet shows a drawing or the blank-sheet prompt
     bool framePainted_ = false;
     std::array<Fitted, kRowCount> captionFits_{}, fieldFits_{};
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.
     std::function<bool()> onClose;
-    // Called after each drawing of the sheet (the start-up benchmark waits for the first).
-    std::function<void()> onSheetDrawn;
     // Called once the window's first frame is on the screen: what that frame does not show is
     // set up then, so that the window appears sooner.
     std::function<void()> afterFirstFrame;

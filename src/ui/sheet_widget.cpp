@@ -17,6 +17,8 @@ SheetWidget::SheetWidget(QWidget* parent, QSize size, qreal devicePixelRatio) : 
 void SheetWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPointF(0, 0), image_);
+    p.end();
+    if (onPainted) onPainted();
 }
 
 }  // namespace tavro

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace tavro {
 
@@ -12,6 +13,8 @@ class SheetWidget : public QWidget {
     // high-density screens while the drawing works in the widget's own units.
     SheetWidget(QWidget* parent, QSize size, qreal devicePixelRatio);
     QImage& image() { return image_; }
+    // Called after each paint.
+    std::function<void()> onPainted;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
