@@ -42,7 +42,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame)
     substituteFonts();
     FontConfigReader fontConfig;
     QApplication app(argc, argv);
-    fontConfig.finish();
+    fontConfig.applicationReady();
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
@@ -53,6 +53,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame)
     const char sep = decimalSeparator();
     DesignState state;
     Form1 form(state, appDir, sep);
+    fontConfig.finish();
     // Run-time errors and the off-design notice are the window's message boxes.
     QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);

@@ -2,6 +2,7 @@
 #include "desktop.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -25,14 +26,24 @@ bool installQtTranslations(QCoreApplication& app) {
 }
 
 FontConfigReader::FontConfigReader() {
-#ifdef TAVRO_HAVE_FONTCONFIG
-    // Qt's own FcInit then finds the configuration loaded (fontconfig loads it once however many
-    // threads ask); without a thread Qt reads it itself.
     try {
-        thread_ = std::thread([] { FcInit(); });
+        thread_ = std::thread([this] {
+#ifdef TAVRO_HAVE_FONTCONFIG
+            // Qt's own FcInit then finds the configuration loaded (fontconfig loads it once
+            // however many threads ask).
+            FcInit();
+#endif
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [this] { return stage_ != Stage::Waiting; });
+            if (stage_ == Stage::Ready) {
+                lock.unlock();
+                // Qt's font database serialises its users: the first caller on the window's
+                // thread waits for this one instead of reading the list itself.
+                QFontDatabase::families();
+            }
+        });
     } catch (const std::system_error&) {
     }
-#endif
 }
 
 FontConfigReader::~FontConfigReader() {
@@ -40,7 +51,20 @@ FontConfigReader::~FontConfigReader() {
 }
 
 void FontConfigReader::finish() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (stage_ == Stage::Waiting) stage_ = Stage::Cancelled;
+    }
+    changed_.notify_one();
     if (thread_.joinable()) thread_.join();
+}
+
+void FontConfigReader::applicationReady() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (stage_ == Stage::Waiting) stage_ = Stage::Ready;
+    }
+    changed_.notify_one();
 }
 
 QPixmap programIconPixmap(int side) {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "first_sheet.h"
 #include "main_logic.h"
 #include "qt_prompts.h"
 #include "window_view.h"
@@ -88,6 +89,8 @@ class Form1 : public QMainWindow, public View {
                      std::function<void()> run);
     void addItem(QMenu* menu, const char* caption, const char* shortcut, Command command);
     void applyLayout();
+    PainterTarget* sheetPainter();
+    FirstSheet::Sheet sheetSpec() const;
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
     void fitField(int row);
@@ -123,6 +126,7 @@ class Form1 : public QMainWindow, public View {
     QPushButton* Command1_ = nullptr;
     SheetWidget* Picture1_ = nullptr;
     std::unique_ptr<PainterTarget> sheetTarget_;
+    FirstSheet firstSheet_;
     MenuCommands commands_;
     std::vector<std::pair<Command, QAction*>> actions_;
     QPointer<FrmAbout> about_;
