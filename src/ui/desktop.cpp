@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTranslator>
 
 #include <system_error>
@@ -67,19 +65,14 @@ void FontConfigReader::applicationReady() {
     changed_.notify_one();
 }
 
-QPixmap programIconPixmap(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/tavro-nozzle.svg"));
-    QPainter painter(&pixmap);
-    svg.render(&painter);
-    return pixmap;
+// Qt's SVG icon engine draws the picture at each size asked for; it is a plugin, loaded when the
+// icon is first drawn, so that no start pays for the SVG library before the first frame.
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/tavro-nozzle.svg"));
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(programIconPixmap(side));
-    return icon;
+QPixmap programIconPixmap(int side) {
+    return programIcon().pixmap(side, side);
 }
 
 }  // namespace tavro
