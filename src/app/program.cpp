@@ -8,6 +8,7 @@
 #include "document_commands.h"
 #include "form1.h"
 #include "program.h"
+#include "program_style.h"
 #include "sheet_output.h"
 
 namespace {
@@ -43,6 +44,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame)
     FontConfigReader fontConfig;
     QApplication app(argc, argv);
     fontConfig.applicationReady();
+    QApplication::setStyle(new ProgramStyle);
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
