@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Start-up time from launch to the first frame on the screen (for the window program, the first
-# with its drawn sheet), against a minimal Qt Widgets window, both under the same X server in the
-# same run. Each program prints the wall-clock time of its first frame; the time to its exit
-# (which adds the tear-down) is shown beside. The two are started in turn, so that the load of a
-# shared machine weighs on both alike; the medians and their ratio are printed.
+# with its drawn sheet), against two references under the same X server in the same run: the
+# least Qt Widgets window (one label), and the window's own content put up plainly (its rows,
+# fonts, menus and a blank sheet, no program behind them). Each program prints the wall-clock
+# time of its first frame; the time to its exit (which adds the tear-down) is shown beside. The
+# three are started in turn, so that the load of a shared machine weighs on all alike; the
+# medians and their ratios are printed.
 # Usage: bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:?build directory}
@@ -42,17 +44,19 @@ measure() {
 }
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-minimal=$work/minimal tavro=$work/tavro
-"$build/bench/startup_minimal" >/dev/null 2>&1  # warm the caches
-"$work/startup_tavro" >/dev/null 2>&1
+minimal=$work/minimal plain=$work/plain tavro=$work/tavro
+for program in "$build/bench/startup_minimal" "$build/bench/startup_plain" "$work/startup_tavro"; do
+  "$program" >/dev/null 2>&1  # warm the caches
+done
 for ((i = 0; i < runs; i++)); do
   measure "$minimal" "$build/bench/startup_minimal"
+  measure "$plain" "$build/bench/startup_plain"
   measure "$tavro" "$work/startup_tavro"
 done
 for what in frame exit; do
-  m=$(median "$minimal.$what") t=$(median "$tavro.$what")
+  m=$(median "$minimal.$what") p=$(median "$plain.$what") t=$(median "$tavro.$what")
   label=$([[ $what == frame ]] && echo "first frame" || echo "exit")
-  awk -v t="$t" -v m="$m" -v l="$label" -v n="$runs" 'BEGIN {
-    printf "to %s: minimal Qt Widgets window %.1f ms, tavro-nozzle %.1f ms (medians of %d); ratio %.2f\n",
-           l, m / 1000, t / 1000, n, t / m }'
+  awk -v m="$m" -v p="$p" -v t="$t" -v l="$label" -v n="$runs" 'BEGIN {
+    printf "to %s (medians of %d): least Qt window %.1f ms; its content plainly %.1f ms (%.2f);\n", l, n, m / 1000, p / 1000, p / m
+    printf "  tavro-nozzle %.1f ms: %.2f of the least window, %.2f of its content plainly\n", t / 1000, t / m, t / p }'
 done
