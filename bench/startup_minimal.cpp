@@ -5,14 +5,28 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
 class Window : public QMainWindow {
+    bool painted_ = false;
+
   protected:
     void paintEvent(QPaintEvent* e) override {
         QMainWindow::paintEvent(e);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (painted_) return;
+        painted_ = true;
+        // Once the frame has gone to the screen, as the window program reports its own.
+        QTimer::singleShot(0, qApp, [] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("first-frame %lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     }
 };
 

@@ -2,5 +2,5 @@
 #include "program.h"
 
 int main(int argc, char** argv) {
-    return tavro::runProgram(argc, argv, false);
+    return tavro::runProgram(argc, argv);
 }

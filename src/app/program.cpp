@@ -1,7 +1,6 @@
 // The window program tavro-nozzle: set-up of Qt, the main window and its commands.
 #include <QApplication>
 #include <QLocale>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,6 +8,7 @@
 #include "document_commands.h"
 #include "form1.h"
 #include "program.h"
+#include "program_style.h"
 #include "sheet_output.h"
 
 namespace {
@@ -30,7 +30,7 @@ char decimalSeparator() {
 
 namespace tavro {
 
-int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
+int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame) {
     if (!haveDisplay()) {
         std::fputs(
             "tavro-nozzle is a window program and needs a graphical session (no DISPLAY or "
@@ -43,7 +43,8 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     substituteFonts();
     FontConfigReader fontConfig;
     QApplication app(argc, argv);
-    fontConfig.finish();
+    fontConfig.applicationReady();
+    QApplication::setStyle(new ProgramStyle);
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));
@@ -54,16 +55,17 @@ int runProgram(int argc, char** argv, bool quitAfterFirstDrawing) {
     const char sep = decimalSeparator();
     DesignState state;
     Form1 form(state, appDir, sep);
+    fontConfig.finish();
     // Run-time errors and the off-design notice are the window's message boxes.
     QtSheetOutput output(state, appDir, sep, form.prompts());
     DocumentCommands commands(state, form, form.prompts(), &output, appDir, sep);
     connectDocumentCommands(form, commands, output);
-    if (quitAfterFirstDrawing) {
-        form.onSheetDrawn = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
-    }
     // The icon is drawn from its picture at every size a desktop asks for: the window shows
     // first and takes it a moment later.
-    form.afterFirstFrame = [] { QApplication::setWindowIcon(programIcon()); };
+    form.afterFirstFrame = [&atFirstFrame] {
+        if (atFirstFrame) atFirstFrame();
+        QApplication::setWindowIcon(programIcon());
+    };
     form.Form_Load();
     form.show();
     return app.exec();

@@ -2,9 +2,8 @@
 #include "desktop.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTranslator>
 
 #include <system_error>
@@ -25,14 +24,24 @@ bool installQtTranslations(QCoreApplication& app) {
 }
 
 FontConfigReader::FontConfigReader() {
-#ifdef TAVRO_HAVE_FONTCONFIG
-    // Qt's own FcInit then finds the configuration loaded (fontconfig loads it once however many
-    // threads ask); without a thread Qt reads it itself.
     try {
-        thread_ = std::thread([] { FcInit(); });
+        thread_ = std::thread([this] {
+#ifdef TAVRO_HAVE_FONTCONFIG
+            // Qt's own FcInit then finds the configuration loaded (fontconfig loads it once
+            // however many threads ask).
+            FcInit();
+#endif
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [this] { return stage_ != Stage::Waiting; });
+            if (stage_ == Stage::Ready) {
+                lock.unlock();
+                // Qt's font database serialises its users: the first caller on the window's
+                // thread waits for this one instead of reading the list itself.
+                QFontDatabase::families();
+            }
+        });
     } catch (const std::system_error&) {
     }
-#endif
 }
 
 FontConfigReader::~FontConfigReader() {
@@ -40,22 +49,30 @@ FontConfigReader::~FontConfigReader() {
 }
 
 void FontConfigReader::finish() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (stage_ == Stage::Waiting) stage_ = Stage::Cancelled;
+    }
+    changed_.notify_one();
     if (thread_.joinable()) thread_.join();
 }
 
-QPixmap programIconPixmap(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/tavro-nozzle.svg"));
-    QPainter painter(&pixmap);
-    svg.render(&painter);
-    return pixmap;
+void FontConfigReader::applicationReady() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (stage_ == Stage::Waiting) stage_ = Stage::Ready;
+    }
+    changed_.notify_one();
 }
 
+// Qt's SVG icon engine draws the picture at each size asked for; it is a plugin, loaded when the
+// icon is first drawn, so that no start pays for the SVG library before the first frame.
 QIcon programIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(programIconPixmap(side));
-    return icon;
+    return QIcon(QStringLiteral(":/tavro-nozzle.svg"));
+}
+
+QPixmap programIconPixmap(int side) {
+    return programIcon().pixmap(side, side);
 }
 
 }  // namespace tavro

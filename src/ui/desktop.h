@@ -3,6 +3,8 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 class QCoreApplication;
@@ -14,20 +16,27 @@ namespace tavro {
 // program runs all the same; the result says which.
 bool installQtTranslations(QCoreApplication& app);
 
-// Reads the platform's font configuration on a second thread from construction to finish(): the
-// first text a widget lays out would otherwise read it on the way to the first frame, after the
-// connection to the display that it can run beside. Where Qt does not use fontconfig it does
-// nothing.
+// Reads the platform's font configuration and Qt's list of fonts on a second thread: the first
+// text a widget lays out would otherwise read them on the way to the first frame. The
+// configuration is read beside the connection to the display, the list (which needs the
+// application) beside the building of the menus. Where Qt does not use fontconfig only the list
+// is read ahead.
 class FontConfigReader {
   public:
     FontConfigReader();
     ~FontConfigReader();
     FontConfigReader(const FontConfigReader&) = delete;
     FontConfigReader& operator=(const FontConfigReader&) = delete;
-    // Waits until the configuration is read.
+    // The application exists: the list of fonts may be read now.
+    void applicationReady();
+    // Waits until the thread is done (at once if the list was not asked for).
     void finish();
 
   private:
+    enum class Stage { Waiting, Ready, Cancelled };
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    Stage stage_ = Stage::Waiting;
     std::thread thread_;
 };
 

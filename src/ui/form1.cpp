@@ -17,6 +17,7 @@
 #include "charts_module.h"
 #include "cp1251_validator.h"
 #include "document_commands.h"
+#include "first_sheet.h"
 #include "frame_extents.h"
 #include "last_state.h"
 #include "layout.h"
@@ -248,6 +249,8 @@ void Form1::Form_Load() {
     // once and never moves when the window manager frames it.
     frame_ = windowManagerFrame();
     applyLayout();
+    // The design opened is drawn once the window is shown: meanwhile, on a thread of its own.
+    if (state_.InRange) firstSheet_.start(state_, sheetSpec());
     // SetCaptions
     for (int r = 0; r < kRowCount; ++r) {
         Label1_[static_cast<size_t>(r)]->setText(
@@ -341,8 +344,16 @@ void Form1::applyLayout() {
     Picture1_ = new SheetWidget(centralWidget(), QSize(L.sheet.width, L.sheet.height),
                                 screen ? screen->devicePixelRatio() : 1.0);
     Picture1_->move(L.sheet.left, L.sheet.top);
+    // The first frame that counts is the first with the sheet drawn on it.
+    Picture1_->onPainted = [this] {
+        if (!sheetShown_ || framePainted_) return;
+        framePainted_ = true;
+        // After the frame has gone to the screen; a window closed meanwhile needs nothing more.
+        QTimer::singleShot(0, this, [this] {
+            if (afterFirstFrame && isVisible()) afterFirstFrame();
+        });
+    };
     Picture1_->show();
-    sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
     laidOut_ = true;
 }
 
@@ -406,44 +417,67 @@ void Form1::setWindowCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
+// The sheet's painter, made with the sheet's image when first needed.
+PainterTarget* Form1::sheetPainter() {
+    if (!Picture1_) return nullptr;
+    if (!sheetTarget_) sheetTarget_ = std::make_unique<PainterTarget>(Picture1_->image());
+    return sheetTarget_.get();
+}
+
+FirstSheet::Sheet Form1::sheetSpec() const {
+    return {Picture1_->size(), Picture1_->devicePixelRatio(), Picture1_->paper(),
+            PainterTarget::systemButtonFace(), logic_.decimalSeparator()};
+}
+
 void Form1::eraseSheet() {
     designShown();
-    if (!sheetTarget_) return;
-    sheetTarget_->cls();
-    sheetTarget_->release();
+    PainterTarget* sheet = sheetPainter();
+    if (!sheet) return;
+    sheet->cls();
+    sheet->release();
     Picture1_->update();
 }
 
 void Form1::redrawSheet() {
     designShown();
-    if (!sheetTarget_) return;
-    if (Rebuilder(*sheetTarget_, state_,
-                  Output(OutputMode::Window, PainterTarget::systemButtonFace()),
+    if (!Picture1_) return;
+    if (auto drawn = firstSheet_.take(state_, sheetSpec())) {
+        // The painter is made again on the image handed over.
+        sheetTarget_.reset();
+        Picture1_->setImage(std::move(drawn->image));
+        state_.AxisX = drawn->axisX;
+        state_.EntryY = drawn->entryY;
+        sheetShown_ = true;
+        return;
+    }
+    PainterTarget* sheet = sheetPainter();
+    if (Rebuilder(*sheet, state_, Output(OutputMode::Window, PainterTarget::systemButtonFace()),
                   logic_.decimalSeparator(), prompts_) == RebuildOutcome::OffDesign) {
         showBlankSheet();
         return;
     }
-    sheetTarget_->release();
+    sheet->release();
     Picture1_->update();
-    if (onSheetDrawn) onSheetDrawn();
+    sheetShown_ = true;
 }
 
 void Form1::showBlankSheet() {
     designShown();
-    if (!sheetTarget_) return;
-    sheetTarget_->setScaleMode(kScaleUser);
-    sheetTarget_->cls();
+    PainterTarget* sheet = sheetPainter();
+    if (!sheet) return;
+    sheet->setScaleMode(kScaleUser);
+    sheet->cls();
     // After a refusal every field may be filled: the sheet says why instead of asking for them.
     if (state_.InRange) {
-        BlankSheet(*sheetTarget_, PainterTarget::systemButtonFace());
+        BlankSheet(*sheet, PainterTarget::systemButtonFace());
     } else {
         const char sep = logic_.decimalSeparator();
-        OffDesignSheet(*sheetTarget_, PainterTarget::systemButtonFace(),
+        OffDesignSheet(*sheet, PainterTarget::systemButtonFace(),
                        offDesignLines(state_, operatingRanges(state_), sep));
     }
-    sheetTarget_->release();
+    sheet->release();
     Picture1_->update();
-    if (onSheetDrawn) onSheetDrawn();
+    sheetShown_ = true;
 }
 
 int Form1::rowOf(QObject* object) const {
@@ -515,13 +549,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Form1::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && !framePainted_) {
-        framePainted_ = true;
-        // A window closed meanwhile needs nothing more.
-        QTimer::singleShot(0, this, [this] {
-            if (afterFirstFrame && isVisible()) afterFirstFrame();
-        });
-    }
     // The first showing counts as an activation even where no window manager activates it.
     if (event->type() == QEvent::WindowActivate || (event->type() == QEvent::Show && !shownOnce_)) {
         if (event->type() == QEvent::Show) {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "first_sheet.h"
 #include "main_logic.h"
 #include "qt_prompts.h"
 #include "window_view.h"
@@ -89,6 +90,8 @@ class Form1 : public QMainWindow, public View {
                      std::function<void()> run);
     void addItem(QMenu* menu, const char* caption, const char* shortcut, Command command);
     void applyLayout();
+    PainterTarget* sheetPainter();
+    FirstSheet::Sheet sheetSpec() const;
     // Shrinks a caption's or a field's text where the row is too small for it (small screens).
     void fitTexts();
     void fitField(int row);
@@ -124,6 +127,7 @@ class Form1 : public QMainWindow, public View {
     QPushButton* Command1_ = nullptr;
     SheetWidget* Picture1_ = nullptr;
     std::unique_ptr<PainterTarget> sheetTarget_;
+    FirstSheet firstSheet_;
     MenuCommands commands_;
     std::vector<std::pair<Command, QAction*>> actions_;
     QPointer<FrmAbout> about_;
@@ -137,14 +141,13 @@ class Form1 : public QMainWindow, public View {
     int entered_ = -1;
     QSize frame_{0, 0};  // the window manager's frame around the window, once known
     bool laidOut_ = false;
+    bool sheetShown_ = false;  // the sheet shows a drawing or the blank-sheet prompt
     bool framePainted_ = false;
     std::array<Fitted, kRowCount> captionFits_{}, fieldFits_{};
 
   public:
     // Form_Unload: decides whether the window may close; the default lets it close.
     std::function<bool()> onClose;
-    // Called after each drawing of the sheet (the start-up benchmark waits for the first).
-    std::function<void()> onSheetDrawn;
     // Called once the window's first frame is on the screen: what that frame does not show is
     // set up then, so that the window appears sooner.
     std::function<void()> afterFirstFrame;

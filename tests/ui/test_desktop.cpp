@@ -1,18 +1,52 @@
-// The program as a desktop program: where its file dialogs open and which names they give back.
+// The program as a desktop program: where its file dialogs open and which names they give back,
+// and its pictures: the icon, and the style's pictures it reads only when they are drawn.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "desktop.h"
 #include "document_commands.h"
+#include "program_style.h"
 #include "qt_prompts.h"
 
 namespace tavro {
 namespace {
+
+// The menu bar's overflow icon, read late, is the platform style's own picture at every size; the
+// other pictures are the style's own; the program's icon is drawn from its SVG picture.
+TEST(Pictures, AreTheStylesOwnAndTheIconIsDrawn) {
+    ProgramStyle program;
+    const QStyle* plain = program.baseStyle();
+    for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_DialogOkButton,
+                            QStyle::SP_MessageBoxWarning}) {
+        const QIcon ours = program.standardIcon(icon);
+        const QIcon theirs = plain->standardIcon(icon);
+        EXPECT_EQ(ours.isNull(), theirs.isNull()) << icon;
+        for (const int side : {8, 16, 32}) {
+            EXPECT_EQ(ours.actualSize(QSize(side, side)), theirs.actualSize(QSize(side, side)));
+            EXPECT_EQ(ours.pixmap(side).toImage(), theirs.pixmap(side).toImage())
+                << icon << " at " << side;
+        }
+    }
+    const QImage drawn = programIconPixmap(48).toImage();
+    ASSERT_EQ(drawn.size(), QSize(48, 48));
+    // Not blank: the nozzle's dark ink and the transparent field around it.
+    int ink = 0, clear = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c.alpha() == 0) ++clear;
+            if (c.alpha() == 255 && c.lightness() < 128) ++ink;
+        }
+    EXPECT_GT(ink, 100);
+    EXPECT_GT(clear, 100);
+}
 
 TEST(FileDialogs, OpenInTheDocumentsFolderOrAtHomeWithTheTypesSuffix) {
     const struct {

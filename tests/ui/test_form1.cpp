@@ -315,10 +315,11 @@ TEST(Help, DescribesEveryCommandAndItsShortcut) {
 int main(int argc, char** argv) {
     tavro::test::useTestPlatform();
     tavro::substituteFonts();
-    // As the program starts: the font configuration read beside the display's set-up.
+    // As the program starts: the font configuration read beside the display's set-up, the list
+    // of fonts beside the first window's.
     tavro::FontConfigReader fontConfig;
     QApplication app(argc, argv);
-    fontConfig.finish();
+    fontConfig.applicationReady();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
