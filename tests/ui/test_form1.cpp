@@ -321,5 +321,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fontConfig.applicationReady();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // The font list is read while the application exists, however soon the tests end (listing
+    // them ends before the reader has started).
+    fontConfig.finish();
+    return result;
 }
