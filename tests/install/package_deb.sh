@@ -28,7 +28,7 @@ done
 [[ $(dpkg-deb -f "$deb" Package) == tavro-nozzle ]] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6charts6 libjpeg62-turbo libc6; do
-    [[ $depends == *"$lib "* || $depends == *"$lib," || $depends == *"$lib" ]] ||
+    [[ $depends == *"$lib "* || $depends == *"$lib,"* || $depends == *"$lib" ]] ||
         fail "Depends lacks $lib: $depends"
 done
 echo "package passed: $(basename "$deb")"
