@@ -43,7 +43,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame)
     substituteFonts();
     FontConfigReader fontConfig;
     QApplication app(argc, argv);
-    fontConfig.applicationReady();
+    const FontConfigReader::Reading fontList = fontConfig.applicationReady();
     QApplication::setStyle(new ProgramStyle);
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.

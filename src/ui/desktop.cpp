@@ -57,12 +57,13 @@ void FontConfigReader::finish() {
     if (thread_.joinable()) thread_.join();
 }
 
-void FontConfigReader::applicationReady() {
+FontConfigReader::Reading FontConfigReader::applicationReady() {
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         if (stage_ == Stage::Waiting) stage_ = Stage::Ready;
     }
     changed_.notify_one();
+    return Reading(*this);
 }
 
 // Qt's SVG icon engine draws the picture at each size asked for; it is a plugin, loaded when the

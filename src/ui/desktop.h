@@ -27,10 +27,23 @@ class FontConfigReader {
     ~FontConfigReader();
     FontConfigReader(const FontConfigReader&) = delete;
     FontConfigReader& operator=(const FontConfigReader&) = delete;
-    // The application exists: the list of fonts may be read now.
-    void applicationReady();
     // Waits until the thread is done (at once if the list was not asked for).
     void finish();
+
+    // The list of fonts is being read; it has been read once this goes, which must be before the
+    // application goes.
+    class Reading {
+      public:
+        explicit Reading(FontConfigReader& reader) : reader_(reader) {}
+        ~Reading() { reader_.finish(); }
+        Reading(const Reading&) = delete;
+        Reading& operator=(const Reading&) = delete;
+
+      private:
+        FontConfigReader& reader_;
+    };
+    // The application exists: the list of fonts is read now, beside the first window.
+    [[nodiscard]] Reading applicationReady();
 
   private:
     enum class Stage { Waiting, Ready, Cancelled };

@@ -319,11 +319,9 @@ int main(int argc, char** argv) {
     // of fonts beside the first window's.
     tavro::FontConfigReader fontConfig;
     QApplication app(argc, argv);
-    fontConfig.applicationReady();
+    // Read while the application exists, however soon the tests end (listing them ends before
+    // the reader has started).
+    const tavro::FontConfigReader::Reading fontList = fontConfig.applicationReady();
     ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    // The font list is read while the application exists, however soon the tests end (listing
-    // them ends before the reader has started).
-    fontConfig.finish();
-    return result;
+    return RUN_ALL_TESTS();
 }
