@@ -4,9 +4,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
-#include <QTimer>
-#include <chrono>
-#include <cstdio>
+
+#include "first_frame.h"
 
 namespace {
 
@@ -19,14 +18,7 @@ class Window : public QMainWindow {
         if (painted_) return;
         painted_ = true;
         // Once the frame has gone to the screen, as the window program reports its own.
-        QTimer::singleShot(0, qApp, [] {
-            const auto now = std::chrono::system_clock::now().time_since_epoch();
-            std::printf("first-frame %lld\n",
-                        static_cast<long long>(
-                            std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
+        tavro::bench::reportFirstFrame();
     }
 };
 

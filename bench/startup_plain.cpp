@@ -12,12 +12,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-#include <chrono>
-#include <cstdio>
 
 #include "design_state.h"
 #include "layout.h"
+
+#include "first_frame.h"
 
 namespace {
 
@@ -35,14 +34,7 @@ class Sheet : public QWidget {
         QPainter(this).drawImage(0, 0, image_);
         if (painted_) return;
         painted_ = true;
-        QTimer::singleShot(0, qApp, [] {
-            const auto now = std::chrono::system_clock::now().time_since_epoch();
-            std::printf("first-frame %lld\n",
-                        static_cast<long long>(
-                            std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
+        tavro::bench::reportFirstFrame();
     }
 
   private:

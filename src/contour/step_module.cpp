@@ -3,8 +3,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <climits>
-
+#include "program_folder.h"
 #include "step_writer.h"
 
 namespace tavro {
@@ -13,19 +12,10 @@ namespace {
 using StepEntry = bool (*)(const Contour&, size_t, const char*, std::string&);
 constexpr const char* kModule = "libtavrostep.so";
 
-// The folder of the running program.
-std::string programDir() {
-    char path[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return ".";
-    std::string p(path, static_cast<size_t>(n));
-    return p.substr(0, p.rfind('/'));
-}
-
 // Beside the program, then in the install's lib/tavro-nozzle, then where the build put it
 // (programs of the build tree that live in other folders: the tests).
 StepEntry loadEntry(std::string& why) {
-    const std::string dir = programDir();
+    const std::string dir = programFolder();
     const std::string places[] = {dir + "/" + kModule, dir + "/../lib/tavro-nozzle/" + kModule,
                                   std::string(TAVRO_STEP_MODULE_DIR "/") + kModule};
     for (const std::string& place : places) {

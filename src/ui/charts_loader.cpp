@@ -3,11 +3,11 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <climits>
 #include <string>
 #include <vector>
 
 #include "charts_module.h"
+#include "program_folder.h"
 
 namespace tavro {
 namespace {
@@ -17,15 +17,6 @@ constexpr const char* kModule = "libtavrocharts.so";
 std::string& searchFolder() {
     static std::string folder;
     return folder;
-}
-
-// The folder of the running program.
-std::string programDir() {
-    char path[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return ".";
-    std::string p(path, static_cast<size_t>(n));
-    return p.substr(0, p.rfind('/'));
 }
 
 // The module looked for in the folders in turn, then in the build folder if there is one: the
@@ -71,7 +62,7 @@ const ChartsModule* chartsModule(std::string& why) {
     }
     // A failure is not kept: the module may be put in place while the program runs.
     if (!found) {
-        const std::string dir = programDir();
+        const std::string dir = programFolder();
         const std::string installed = dir.substr(0, dir.rfind('/')) + "/lib/tavro-nozzle";
         found = load({dir, installed}, TAVRO_CHARTS_MODULE_DIR, loaded, why);
     }
