@@ -44,7 +44,8 @@ int runProgram(int argc, char** argv, const std::function<void()>& atFirstFrame)
     FontConfigReader fontConfig;
     QApplication app(argc, argv);
     const FontConfigReader::Reading fontList = fontConfig.applicationReady();
-    QApplication::setStyle(new ProgramStyle);
+    // Over the style the user or the platform chose.
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
     // The name also names the user's configuration folder; the desktop file ties the windows
     // to the menu entry.
     QCoreApplication::setApplicationName(QStringLiteral("tavro-nozzle"));

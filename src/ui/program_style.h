@@ -11,6 +11,8 @@ namespace tavro {
 // it is drawn. Everything else is the platform style's own.
 class ProgramStyle : public QProxyStyle {
   public:
+    // Over the given style (which it then owns), or over the platform's default one.
+    explicit ProgramStyle(QStyle* base = nullptr) : QProxyStyle(base) {}
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
