@@ -319,6 +319,12 @@ void DocumentCommands::print(OutputMode mode) {
             "Печать", Buttons::Ok, Icon::Information);
         return;
     }
+    std::string why;
+    if (!output_->canPrint(why)) {
+        prompts_.messageBox("Печать недоступна.\r\nПричина: " + why, "Печать", Buttons::Ok,
+                            Icon::Exclamation);
+        return;
+    }
     if (mode == OutputMode::Template) {
         // A template of several pages offers the half profile when that saves paper.
         output_->setTemplateShape(TemplateShape::Whole);
@@ -355,7 +361,6 @@ void DocumentCommands::print(OutputMode mode) {
     if (chooseSaveName(prompts_, kPdfFilter, PictureBaseName(s_.DocumentPath, appDir_) + ".pdf",
                        path) != NameChoice::Accepted)
         return;
-    std::string why;
     if (output_->printPdf(path, mode, why)) {
         prompts_.confirmSaved();
     } else if (!why.empty()) {

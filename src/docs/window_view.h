@@ -98,6 +98,9 @@ class SheetOutput {
     // Writes the sheet's current image; an earlier file survives a failure.
     virtual ExportResult saveSheetBmp(const std::string& path, std::string& why) = 0;
     virtual ExportResult saveSheetJpeg(const std::string& path, std::string& why) = 0;
+    // Whether the program can print at all, preview and PDF included; false with the reason
+    // when its printer services cannot be loaded.
+    virtual bool canPrint(std::string& why) = 0;
     // Whether a printer is installed; without one the page goes to a PDF file.
     virtual bool hasPrinter() = 0;
     // How many pages the full-size template takes on the paper printing would use.

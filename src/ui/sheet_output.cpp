@@ -11,16 +11,12 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLibrary>
+#include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QToolBar>
 
 #include "painter_target.h"
+#include "print_module.h"
 #include "rebuilder.h"
 #include "safe_file.h"
 #include "savtojpg.h"
@@ -29,11 +25,15 @@ namespace tavro {
 namespace {
 
 // The page of a PDF of our own on the PDF printer's paper.
-QPageLayout pdfPage() {
-    QPrinter defaults(QPrinter::HighResolution);
-    defaults.setOutputFormat(QPrinter::PdfFormat);
-    const QPageLayout paper = defaults.pageLayout();
+QPageLayout pdfPage(const PrintServices& printer) {
+    const QPageLayout paper = printer.pdfPaper();
     return pdfPageLayout(paper.pageSize(), paper.orientation());
+}
+
+// The printer's module, loaded when first needed; null when it cannot be.
+const PrintServices* printer() {
+    std::string why;
+    return printServices(why);
 }
 
 }  // namespace
@@ -93,49 +93,50 @@ ExportResult QtSheetOutput::saveSheetJpeg(const std::string& path, std::string& 
     return replaceFile(path, bytes, &why) ? ExportResult::Written : ExportResult::WriteFailed;
 }
 
+bool QtSheetOutput::canPrint(std::string& why) {
+    return printServices(why) != nullptr;
+}
+
 bool QtSheetOutput::hasPrinter() {
-    return !QPrinterInfo::availablePrinters().isEmpty();
+    const PrintServices* services = printer();
+    return services && services->hasPrinter();
 }
 
 int QtSheetOutput::templatePages() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!hasPrinter()) printer.setPageLayout(pdfPage());
-    return planForPaper(printer, state_, kPageFontPoints, true, shape_).pageCount();
+    const PrintServices* services = printer();
+    if (!services) return 0;
+    const bool pdf = !services->hasPrinter();
+    const QPageLayout page = pdf ? pdfPage(*services) : QPageLayout();
+    int pages = 0;
+    services->onPrinter(pdf ? &page : nullptr, [this, &pages](QPagedPaintDevice& paper) {
+        pages = planForPaper(paper, state_, kPageFontPoints, true, shape_).pageCount();
+    });
+    return pages;
 }
 
-// The preview draws the real pages on the paper that printing will use. Its print action only
-// closes it: the print command then prints, or asks for the PDF's name and writes it safely.
-// Its orientation buttons and page set-up are hidden: the template turns the paper itself, and
-// the print that follows must be the pages shown.
+// The preview shows the real pages on the paper that printing will use: a PDF's page where
+// there is no printer.
 bool QtSheetOutput::previewPages(OutputMode mode) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!hasPrinter()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageLayout(pdfPage());
+    const PrintServices* services = printer();
+    if (!services) return false;
+    const bool pdf = !services->hasPrinter();
+    const QPageLayout page = pdf ? pdfPage(*services) : QPageLayout();
+    OnPaper plan;
+    if (rulesOf(mode).fullSize) {
+        plan = [this](QPagedPaintDevice& paper) {
+            planForPaper(paper, state_, kPageFontPoints, false, shape_);
+        };
     }
-    if (rulesOf(mode).fullSize) planForPaper(printer, state_, kPageFontPoints, false, shape_);
-    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(
-        QString::fromUtf8(mode == OutputMode::Template ? "Просмотр: шаблон" : "Просмотр: чертеж"));
-    // Large enough to read a page without zooming.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        dialog.resize(screen->availableGeometry().size() * 0.8);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this, mode](QPrinter* paper) { drawPages(*paper, {}, mode); });
-    if (auto* tools = dialog.findChild<QToolBar*>()) {
-        const QList<QAction*> actions = tools->actions();
-        for (QAction* a : actions) {
-            // Portrait and landscape: the only checkable actions without a name.
-            if (a->isCheckable() && a->objectName().isEmpty()) a->setVisible(false);
-        }
-        if (actions.size() >= 2) {
-            QAction* print = actions.back();
-            actions[actions.size() - 2]->setVisible(false);  // page set-up
-            QObject::disconnect(print, nullptr, &dialog, nullptr);
-            QObject::connect(print, &QAction::triggered, &dialog, &QDialog::accept);
-        }
-    }
-    return dialog.exec() == QDialog::Accepted;
+    return services->preview(
+        pdf ? &page : nullptr,
+        QString::fromUtf8(mode == OutputMode::Template ? "Просмотр: шаблон" : "Просмотр: чертеж"),
+        plan, pagesOf(mode));
+}
+
+DrawPages QtSheetOutput::pagesOf(OutputMode mode) {
+    return [this, mode](QPagedPaintDevice& paper, std::function<void()> abortJob) {
+        return drawPages(paper, std::move(abortJob), mode);
+    };
 }
 
 bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob,
@@ -153,27 +154,20 @@ bool QtSheetOutput::drawPages(QPagedPaintDevice& paper, std::function<void()> ab
     return drawn;
 }
 
-// The printer dialog chooses the printer, the paper and the copies; the pages are then planned
-// for that paper. Printing to a file is left to the PDF command, which writes it safely.
 void QtSheetOutput::printSheet(OutputMode mode) {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    drawPages(
-        printer, [&printer] { printer.abort(); }, mode);
+    if (const PrintServices* services = printer()) services->print(pagesOf(mode));
 }
 
 bool QtSheetOutput::printPdf(const std::string& path, OutputMode mode, std::string& why) {
     why.clear();
+    const PrintServices* services = printServices(why);
+    if (!services) return false;
     SafeFile file(QString::fromStdString(path));
     if (!file.begin(&why)) return false;
     bool drawn = false;
     {
         QPdfWriter writer(&file);
-        setUpPdf(writer, QPrinter(QPrinter::HighResolution).resolution(), pdfPage());
+        setUpPdf(writer, services->resolution(), pdfPage(*services));
         drawn = drawPages(writer, {}, mode);
     }
     if (!drawn) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "print_module.h"
 #include "window_view.h"
 
 class QImage;
@@ -23,6 +24,7 @@ class QtSheetOutput : public SheetOutput {
 
     ExportResult saveSheetBmp(const std::string& path, std::string& why) override;
     ExportResult saveSheetJpeg(const std::string& path, std::string& why) override;
+    bool canPrint(std::string& why) override;
     bool hasPrinter() override;
     int templatePages() override;
     void setTemplateShape(TemplateShape shape) override { shape_ = shape; }
@@ -35,6 +37,8 @@ class QtSheetOutput : public SheetOutput {
     std::string jpegModulePath() const;
 
   private:
+    // The pages as the printer's module draws them.
+    DrawPages pagesOf(OutputMode mode);
     // The printed drawing or the template (planned for that paper) on a printer, a preview or
     // a PDF; true when every page was finished.
     bool drawPages(QPagedPaintDevice& paper, std::function<void()> abortJob, OutputMode mode);

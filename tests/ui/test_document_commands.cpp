@@ -40,8 +40,15 @@ class FakeOutput : public SheetOutput {
         why = reason;
         return result;
     }
+    bool canPrint(std::string& why) override {
+        why = unavailable;
+        return unavailable.empty();
+    }
     bool hasPrinter() override { return printer; }
-    int templatePages() override { return shape == TemplateShape::Half ? halfPages : pages; }
+    int templatePages() override {
+        ++counted;
+        return shape == TemplateShape::Half ? halfPages : pages;
+    }
     void setTemplateShape(TemplateShape s) override { shape = s; }
     bool previewPages(OutputMode mode) override {
         written.push_back("preview " + name(mode));
@@ -55,7 +62,9 @@ class FakeOutput : public SheetOutput {
     }
     ExportResult result = ExportResult::Written;
     std::string reason;
+    std::string unavailable;  // why the printer services cannot be had; "" when they can
     bool printer = true;
+    int counted = 0;  // templatePages calls
     int pages = 1;
     int halfPages = 1;
     TemplateShape shape = TemplateShape::Whole;
@@ -625,6 +634,33 @@ TEST_F(Commands, PrintingAsksOnlyWhenThereIsAPage) {
     prompts.answers = {Answer::Ok};
     commands.mnuFilePrintDraw_Click();
     EXPECT_EQ(prompts.boxes.back().title, "Печать");
+}
+
+// Without the printer services neither print command counts, previews or asks for a file: the
+// user is told why, and the next print works once the services are there.
+TEST_F(Commands, PrintingWithoutThePrinterServicesSaysWhy) {
+    typeExample();
+    logic.Command1_Click();
+    output.unavailable = "нет библиотечного файла libtavroprint.so в /opt/x";
+    for (const bool tmpl : {false, true}) {
+        prompts.boxes.clear();
+        prompts.answers = {Answer::Ok};
+        tmpl ? commands.mnuFilePrintTemp_Click() : commands.mnuFilePrintDraw_Click();
+        ASSERT_EQ(prompts.boxes.size(), 1u) << tmpl;
+        EXPECT_EQ(prompts.boxes[0].text,
+                  "Печать недоступна.\r\nПричина: нет библиотечного файла libtavroprint.so в "
+                  "/opt/x")
+            << tmpl;
+        EXPECT_EQ(prompts.boxes[0].title, "Печать");
+        EXPECT_EQ(prompts.boxes[0].buttons, Buttons::Ok);
+        EXPECT_EQ(prompts.boxes[0].icon, Icon::Exclamation);
+    }
+    EXPECT_EQ(output.counted, 0);
+    EXPECT_TRUE(output.written.empty());
+    EXPECT_TRUE(prompts.dialogs.empty());
+    output.unavailable.clear();
+    commands.mnuFilePrintTemp_Click();
+    EXPECT_EQ(output.written, (std::vector<std::string>{"preview template", "template"}));
 }
 
 // A template of more than 12 pages asks first, the noun agreeing with the number; the drawing
