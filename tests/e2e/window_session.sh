@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # One session of the window program under Xvfb with a window manager, by keystrokes only: About,
 # open, edits with decimal commas, a rejected and a corrected input, save, an edit taken by a
-# shortcut, JPEG, Esc with unsaved changes, Clear then Save, Restore's default, exit with a save.
+# shortcut, JPEG, the print preview, Esc with unsaved changes, Clear then Save, Restore's default,
+# exit with a save.
 # Usage: window_session.sh APP_DIR START_FILE
-#   APP_DIR holds tavro-nozzle, and libsavtojpg.so and libtavrocharts.so beside it (a build) or
-#   in ../lib/tavro-nozzle (an install); START_FILE is a 22-line parameter file.
+#   APP_DIR holds tavro-nozzle, and libsavtojpg.so, libtavrocharts.so and libtavroprint.so beside
+#   it (a build) or in ../lib/tavro-nozzle (an install); START_FILE is a 22-line parameter file.
 set -euo pipefail
 
 app_dir=$1
@@ -68,7 +69,7 @@ if [[ ! -f $app_dir/libsavtojpg.so ]]; then
     app_dir=$app_dir/../lib/tavro-nozzle
     mkdir -p "$modules"
 fi
-cp "$app_dir/libsavtojpg.so" "$app_dir/libtavrocharts.so" "$modules/"
+cp "$app_dir/libsavtojpg.so" "$app_dir/libtavrocharts.so" "$app_dir/libtavroprint.so" "$modules/"
 # Qt's own texts are Russian where Qt's translations are installed.
 open_title='^Open$' save_title='^Save As$'
 if [[ -f /usr/share/qt6/translations/qtbase_ru.qm ]]; then
@@ -221,6 +222,17 @@ xdotool key Tab Tab Tab Tab Tab space
 sleep 0.5
 window_gone '^Нерасчетный режим$' || fail "5 MPa is off-design"
 xdotool key Down
+
+# Qt Print Support comes with the first print, from the module beside the program: Ctrl+P shows
+# the drawing's preview, and Esc closes it with nothing printed.
+! grep -q 'libQt6PrintSupport' "/proc/$app_pid/maps" || fail "Qt Print Support was loaded at start-up"
+focus "$main_window"
+xdotool key ctrl+p
+wait_for "the print preview" 10 shown_now '^Просмотр: чертеж$'
+grep -qF "$modules/libtavroprint.so" "/proc/$app_pid/maps" ||
+    fail "the preview is not from $modules/libtavroprint.so"
+xdotool windowfocus --sync "$(viewable '^Просмотр: чертеж$')" key Escape
+wait_for "the print preview to close" 10 window_gone '^Просмотр: чертеж$'
 
 # Esc with an unsaved edit asks as Exit does; Cancel keeps the program running.
 focus "$main_window"

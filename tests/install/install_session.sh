@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program installed into a fresh prefix as a user installs it: the files in their places, the
-# desktop files valid, the installed tool computing, the installed window working with its JPEG
-# and characteristics modules. Usage: install_session.sh BUILD_DIR SOURCE_DIR
+# desktop files valid, the installed tool computing, the installed window working with its JPEG,
+# characteristics and printer modules. Usage: install_session.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
 source=$2
@@ -17,15 +17,19 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "$(cat 
 desktop=share/applications/io.github.tavro.nozzle.desktop
 metainfo=share/metainfo/io.github.tavro.nozzle.metainfo.xml
 for f in bin/tavro-nozzle bin/tavro-nozzle-cli lib/tavro-nozzle/libsavtojpg.so \
-    lib/tavro-nozzle/libtavrocharts.so "$desktop" "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg share/doc/tavro-nozzle/copyright; do
+    lib/tavro-nozzle/libtavrocharts.so lib/tavro-nozzle/libtavroprint.so "$desktop" "$metainfo" share/icons/hicolor/scalable/apps/tavro-nozzle.svg share/doc/tavro-nozzle/copyright; do
     [[ -f $prefix/$f ]] || fail "not installed: $f"
 done
 [[ ! -e $prefix/bin/libsavtojpg.so ]] || fail "the JPEG module lies in bin/"
 [[ ! -e $prefix/bin/libtavrocharts.so ]] || fail "the characteristics module lies in bin/"
-# Qt Charts is loaded with the characteristics window, not at every start.
-if readelf -d "$prefix/bin/tavro-nozzle" | grep -q 'NEEDED.*libQt6\(Charts\|OpenGL\)'; then
-    fail "the program links Qt Charts: $(readelf -d "$prefix/bin/tavro-nozzle" | grep NEEDED)"
+[[ ! -e $prefix/bin/libtavroprint.so ]] || fail "the printer module lies in bin/"
+# Qt Charts is loaded with the characteristics window and Qt Print Support with the first print,
+# not at every start; the printer module brings Qt Print Support itself.
+if readelf -d "$prefix/bin/tavro-nozzle" | grep -q 'NEEDED.*libQt6\(Charts\|OpenGL\|PrintSupport\)'; then
+    fail "the program links Qt Charts or Print Support: $(readelf -d "$prefix/bin/tavro-nozzle" | grep NEEDED)"
 fi
+readelf -d "$prefix/lib/tavro-nozzle/libtavroprint.so" | grep -q 'NEEDED.*libQt6PrintSupport' ||
+    fail "the printer module does not link Qt Print Support"
 
 # The menu entry starts the program by name and shows its icon.
 grep -qx 'Exec=tavro-nozzle' "$prefix/$desktop" || fail "the menu entry does not start tavro-nozzle"

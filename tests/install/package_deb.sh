@@ -18,7 +18,7 @@ deb=${debs[0]}
 
 dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/files"
 for f in ./usr/bin/tavro-nozzle ./usr/bin/tavro-nozzle-cli ./usr/lib/tavro-nozzle/libsavtojpg.so \
-    ./usr/lib/tavro-nozzle/libtavrocharts.so \
+    ./usr/lib/tavro-nozzle/libtavrocharts.so ./usr/lib/tavro-nozzle/libtavroprint.so \
     ./usr/share/applications/io.github.tavro.nozzle.desktop \
     ./usr/share/icons/hicolor/scalable/apps/tavro-nozzle.svg \
     ./usr/share/metainfo/io.github.tavro.nozzle.metainfo.xml ./usr/share/doc/tavro-nozzle/copyright; do
@@ -26,6 +26,7 @@ for f in ./usr/bin/tavro-nozzle ./usr/bin/tavro-nozzle-cli ./usr/lib/tavro-nozzl
 done
 
 [[ $(dpkg-deb -f "$deb" Package) == tavro-nozzle ]] || fail "package name"
+# Qt Print Support and Qt Charts are the modules' libraries, not the program's.
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6charts6 libjpeg62-turbo libc6; do
     [[ $depends == *"$lib "* || $depends == *"$lib,"* || $depends == *"$lib" ]] ||
