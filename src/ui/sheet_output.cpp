@@ -1,8 +1,6 @@
 // Picture export of the sheet (BMP, and JPEG through the JPEG module) and printing.
 #include "sheet_output.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
