@@ -1,9 +1,6 @@
 // Cost of one update of the characteristics window: figures, thrust plot and operating map.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
-
 #include "characteristics_window.h"
 #include "example_design.h"
 
@@ -24,12 +21,3 @@ void BM_showDesign(benchmark::State& bench) {
 BENCHMARK(BM_showDesign)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,9 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <chrono>
-#include <cstdlib>
 
 #include "print_module.h"
 
@@ -53,13 +51,3 @@ BENCHMARK(BM_firstLoadOfThePrintModule)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // The application is up, as in the window program when it first prints.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
