@@ -1,9 +1,9 @@
 // Loads the STEP module on the first STEP file, so that no program pays at start-up for
 // Open CASCADE's libraries.
-#include <dlfcn.h>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
-#include "program_folder.h"
+#include "module_loader.h"
 #include "step_writer.h"
 
 namespace tavro {
@@ -12,27 +12,12 @@ namespace {
 using StepEntry = bool (*)(const Contour&, size_t, const char*, std::string&);
 constexpr const char* kModule = "libtavrostep.so";
 
-// Beside the program, then in the install's lib/tavro-nozzle, then where the build put it
-// (programs of the build tree that live in other folders: the tests).
 StepEntry loadEntry(std::string& why) {
-    const std::string dir = programFolder();
-    const std::string places[] = {dir + "/" + kModule, dir + "/../lib/tavro-nozzle/" + kModule,
-                                  std::string(TAVRO_STEP_MODULE_DIR "/") + kModule};
-    for (const std::string& place : places) {
-        if (::access(place.c_str(), R_OK) != 0) continue;
-        void* module = ::dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            const char* error = ::dlerror();
-            why = error ? error : "модуль STEP " + place + " не загружается";
-            return nullptr;
-        }
-        if (auto* entry = reinterpret_cast<StepEntry>(::dlsym(module, "tavroContourStep")))
-            return entry;
-        why = "в модуле " + place + " нет записи STEP";
+    std::vector<void*> entries;
+    if (!loadModule(moduleFolders(), TAVRO_STEP_MODULE_DIR, kModule, {"tavroContourStep"},
+                    "нет записи STEP", entries, why))
         return nullptr;
-    }
-    why = std::string("нет модуля STEP ") + kModule + " рядом с программой";
-    return nullptr;
+    return reinterpret_cast<StepEntry>(entries[0]);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Finds one of the window program's run-time modules and the entries it exports.
+// Finds one of the programs' run-time modules (JPEG aside) and the entries it exports.
 #pragma once
 
 #include <string>
